@@ -1,0 +1,27 @@
+#pragma once
+
+#include "generate/MenuCodeGenerator.h"
+
+#include <string>
+#include <string_view>
+
+// The texts of the files the generated code is written to: the code file and the preview pages.
+namespace generate {
+
+inline constexpr const char* kPreviewPageName = "quorvane_preview.html";
+inline constexpr const char* kFramesetPageName = "quorvane_preview_frameset.html";
+inline constexpr const char* kSecondFramePageName = "quorvane_preview_frame2.html";
+
+// <HEAD> ... </BODY>, from blocks generated for "file".
+std::string CodeFileText(const MenuCode& code);
+
+// The whole preview page, from blocks generated for "preview".
+std::string PreviewPageText(const MenuCode& code);
+
+// The frameset around the preview page, for links into another frame.
+std::string FramesetPageText(std::string_view frameName);
+
+// The page shown in the target frame of the frameset.
+std::string SecondFramePageText();
+
+} // namespace generate
