@@ -1,5 +1,6 @@
-#include "cli/CommandLine.h"
+#include "Application.h"
 
 int main(int argc, char** argv) {
-    return cli::RunCommandLine(argc, argv);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return gui::RunApplication(argc, argv, args);
 }

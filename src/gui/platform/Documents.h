@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace platform {
+
+inline constexpr int kNoAssociation = 31;
+inline constexpr int kOpened = 42;
+
+// Hands a file path or web/mail address to the program the desktop associates with it.
+// Returns kOpened, or kNoAssociation when nothing would open it.
+int OpenDocument(QWidget* owner, const QString& pathOrAddress);
+
+// Test seam: record what would be opened instead of starting a browser.
+void RecordOpenedDocuments(bool on);
+const QStringList& OpenedDocuments();
+void ClearOpenedDocuments();
+
+// A private folder of the user's (mode 0700, owned by the user, never a link), with a trailing
+// slash; empty when no such folder can be had.
+QString TempFolder();
+
+} // namespace platform

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// The open and save dialogs. Filters are "description|pattern" pairs, the final bar optional.
+namespace platform {
+
+// The chosen path, or empty when the user cancelled.
+QString ShowOpenDialog(QWidget* owner, const QString& filter, const QString& title,
+                       const QString& initialFolder);
+
+// `presetName` fills the name box (empty for none). A name typed without an extension gets the
+// filter's. The dialog asks before an existing file is replaced.
+QString ShowSaveDialog(QWidget* owner, const QString& filter, const QString& title,
+                       const QString& initialFolder, const QString& presetName);
+
+// Test seam: the next dialog returns this path (empty: cancelled) without being shown, and
+// records what it was asked.
+struct DialogRequest {
+    QString title;
+    QString filter;
+    QString initialFolder;
+    QString presetName;
+};
+void QueueFileName(const QString& path);
+const QList<DialogRequest>& DialogRequests();
+void ClearDialogRequests();
+
+} // namespace platform
