@@ -1,0 +1,30 @@
+#include "TestEnvironment.h"
+
+#include "platform/Documents.h"
+#include "platform/MessageBoxes.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QtGlobal>
+
+TestEnvironment::TestEnvironment() {
+    for (const char* folder : {"config", "data", "cache", "runtime", "tmp"}) {
+        QDir(home.path()).mkpath(folder);
+    }
+    QFile::setPermissions(path("runtime"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", path("config").toUtf8());
+    qputenv("XDG_DATA_HOME", path("data").toUtf8());
+    qputenv("XDG_CACHE_HOME", path("cache").toUtf8());
+    qputenv("XDG_RUNTIME_DIR", path("runtime").toUtf8());
+    qputenv("TMPDIR", path("tmp").toUtf8());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path("config"));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path("config"));
+    platform::AnswerAutomatically(true);
+    platform::RecordOpenedDocuments(true);
+}
+
+QString TestEnvironment::path(const QString& relative) const {
+    return relative.isEmpty() ? home.path() : home.path() + '/' + relative;
+}
