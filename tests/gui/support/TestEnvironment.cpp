@@ -4,6 +4,7 @@
 #include "platform/MessageBoxes.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QtGlobal>
 
