@@ -56,6 +56,19 @@ TEST(ProjectFileRead, RoundTripKeepsEveryField) {
     EXPECT_FALSE(project::LoadProjectFile(folder / "missing.qvn", kBase));
 }
 
+TEST(ProjectFileRead, QuotesTheUserTypedSurviveASaveAndALoad) {
+    MenuProject project = kBase;
+    project.items = {
+        {"\"Sale\"", "Yes", "'a.html'", "No", "Default", "Default", "No"},
+        {"Deals", "No", "", "No", "Default", "Default", "Yes"},
+        {"   \"Best\" offers \"now\"", "Yes", "\"\"", "Yes", "Default", "Default", "No"}};
+    project.menu.menuName = "'quoted'";
+    const std::string text = project::WriteProjectText(project);
+    EXPECT_NE(text.find("Item 1=\"\"Sale\"\"\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Item 3=   \"\"Best\" offers \"now\"\"\r\n"), std::string::npos);
+    EXPECT_EQ(Read(text), project);
+}
+
 TEST(ProjectFileRead, RefusesFilesThatCannotBeApplied) {
     const std::string good = project::WriteProjectText(EveryFieldSet());
     ASSERT_TRUE(Read(good));

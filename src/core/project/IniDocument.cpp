@@ -1,6 +1,7 @@
 #include "project/IniDocument.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace project {
 
@@ -77,6 +78,22 @@ std::string IniSafeText(std::string_view text) {
 void AppendIniSafe(std::string& out, std::string_view text) {
     std::copy_if(text.begin(), text.end(), std::back_inserter(out),
                  [](char c) { return c != '\0' && c != '\r' && c != '\n'; });
+}
+
+void AppendIniValue(std::string& out, std::string_view value) {
+    const std::string safe = IniSafeText(value);
+    const std::string_view inner = TrimBlanks(safe);
+    if (ReadValue(inner).size() == inner.size()) {
+        out += safe;
+        return;
+    }
+    // Blanks stay outside the quotes: leading ones are dropped on reading either way.
+    const auto start = static_cast<std::size_t>(inner.data() - safe.data());
+    out.append(safe, 0, start);
+    out += '"';
+    out += inner;
+    out += '"';
+    out.append(safe, start + inner.size());
 }
 
 bool SameName(std::string_view left, std::string_view right) {
@@ -161,7 +178,10 @@ void CIniDocument::SetValue(std::string_view section, std::string_view key,
     }
     auto& lines = sections[*found].lines;
     if (const auto at = FindKeyLine(lines, keyName)) {
-        lines[*at] = Store(std::string(SplitKeyLine(lines[*at])->key) + "=" + IniSafeText(value));
+        std::string line(SplitKeyLine(lines[*at])->key);
+        line += '=';
+        AppendIniValue(line, value);
+        lines[*at] = Store(std::move(line));
         return;
     }
     // A new key goes after the section's last line that is not blank.
@@ -169,8 +189,10 @@ void CIniDocument::SetValue(std::string_view section, std::string_view key,
     while (at > 1 && TrimBlanks(lines[at - 1]).empty()) {
         --at;
     }
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at),
-                 Store(std::string(keyName) + "=" + IniSafeText(value)));
+    std::string line(keyName);
+    line += '=';
+    AppendIniValue(line, value);
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), Store(std::move(line)));
 }
 
 std::string CIniDocument::Text() const {

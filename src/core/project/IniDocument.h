@@ -14,6 +14,10 @@ namespace project {
 std::string IniSafeText(std::string_view text);
 void AppendIniSafe(std::string& out, std::string_view text);
 
+// A value as written to a line: safe, and a value that a read would take out of its enclosing
+// quotes gets one more pair, so quotes the user typed survive a save and a load.
+void AppendIniValue(std::string& out, std::string_view value);
+
 // Whether two section or key names match: ASCII letters without regard to case.
 bool SameName(std::string_view left, std::string_view right);
 

@@ -19,7 +19,7 @@ class CLineWriter {
     void Value(std::string_view key, std::string_view value) {
         AppendIniSafe(text, key);
         text += '=';
-        AppendIniSafe(text, value);
+        AppendIniValue(text, value);
         text += "\r\n";
     }
 
