@@ -3,8 +3,8 @@ import assert from 'node:assert/strict';
 import {test} from 'node:test';
 
 import {ChooseEntry, FrameAt, PressMenuButton, Settle} from './support/browser.js';
-import {kButtonImage, kSecondFramePage} from './support/exporter.js';
-import {UseBrowser} from './support/fixture.js';
+import {kButtonImage, kFramesetPage, kSecondFramePage} from './support/exporter.js';
+import {AssertOnlyAdvertRefused, UseBrowser} from './support/fixture.js';
 
 const Visit = UseBrowser();
 
@@ -37,14 +37,6 @@ async function ChooseGadgets(visit, way) {
         await Settle();
         assert.deepEqual(visit.Destinations(), [], 'choosing alone must wait for the button');
         await PressMenuButton(visit.menuFrame);
-    }
-}
-
-// The preview's advertisement is the only request that leaves the local site, and it fails.
-function AssertOnlyAdvertRefused(visit) {
-    assert.ok(visit.refused.length > 0);
-    for (const url of visit.refused) {
-        assert.match(url, /^https?:\/\/[^/]+\/468x60ad\.js$/);
     }
 }
 
@@ -89,7 +81,7 @@ test('different frame: the chosen page loads in the named lower frame', async (t
             const lower = await FrameAt(visit.page, 'content', visit.UrlOf('dest/gadgets.html'));
             assert.equal(await lower.title(), visit.PathOf('dest/gadgets.html'));
             assert.equal(visit.menuFrame.url(), visit.pageUrl);
-            assert.equal(visit.page.url(), visit.UrlOf('quorvane_preview_frameset.html'));
+            assert.equal(visit.page.url(), visit.UrlOf(kFramesetPage));
             assert.equal(visit.context.pages().length, 1);
             assert.deepEqual(visit.errors, []);
         });

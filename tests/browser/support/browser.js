@@ -1,7 +1,7 @@
 // Headless Chromium driven as a visitor of the page would drive the menu.
 import {chromium} from 'playwright-core';
 
-export const kChromium = '/usr/bin/chromium';
+const kChromium = '/usr/bin/chromium';
 
 const kFlags = [
     '--no-sandbox',
@@ -23,14 +23,14 @@ export function LaunchChromium() {
     });
 }
 
-// A fresh context whose only way out is the local site; every other request fails as an
-// unreachable host would. `refused` lists those requests, `errors` the page script errors.
+// A fresh context that reaches only the local site and local files; every other request fails
+// as an unreachable host would. `refused` lists those requests, `errors` the page script errors.
 export async function OpenVisitor(browser, site) {
     const context = await browser.newContext();
     const refused = [];
     await context.route('**/*', (route) => {
         const url = route.request().url();
-        if (url.startsWith(`${site.origin}/`)) {
+        if (url.startsWith(`${site.origin}/`) || url.startsWith('file:')) {
             return route.continue();
         }
         refused.push(url);
@@ -48,10 +48,9 @@ export function MenuList(frame) { return frame.locator('select[name="selectsite"
 // made by the visitor, whatever lies between the shown entry and the chosen one.
 export async function ChooseEntry(frame, text) {
     const list = MenuList(frame);
-    const [shown, wanted] = await list.evaluate(
-        (select,
-         label) => [select.selectedIndex, [...select.options].findIndex((o) => o.text === label)],
-        text);
+    const shown = await list.evaluate((select) => select.selectedIndex);
+    const wanted = await list.evaluate(
+        (select, label) => [...select.options].findIndex((o) => o.text === label), text);
     if (wanted < 0) {
         throw new Error(`the menu has no entry "${text}"`);
     }
@@ -73,7 +72,7 @@ export async function ShownEntry(frame) {
 }
 
 // Resolves to the frame once the frame of that name shows `url`, fully loaded.
-export async function FrameAt(page, name, url, timeoutMs = 5000) {
+export async function FrameAt(page, name, url, timeoutMs = 10000) {
     const deadline = Date.now() + timeoutMs;
     for (;;) {
         const frame = page.frame({name});

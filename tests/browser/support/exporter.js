@@ -9,10 +9,10 @@ import {WriteProject} from './project.js';
 
 const kRun = promisify(execFile);
 
-export const kPreviewPage = 'quorvane_preview.html';
+const kPreviewPage = 'quorvane_preview.html';
 export const kFramesetPage = 'quorvane_preview_frameset.html';
 export const kSecondFramePage = 'quorvane_preview_frame2.html';
-export const kCodeFile = 'menu-code.html';
+const kCodeFile = 'menu-code.html';
 // The image for graphic buttons; a test names it as the button's address.
 export const kButtonImage = 'go-button.png';
 

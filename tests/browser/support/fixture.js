@@ -1,4 +1,5 @@
 // One browser and one local site for the tests of a file; one folder of the site per case.
+import assert from 'node:assert/strict';
 import {readFile} from 'node:fs/promises';
 import path from 'node:path';
 import {after, afterEach, before} from 'node:test';
@@ -57,4 +58,12 @@ export function UseBrowser() {
     }
 
     return Visit;
+}
+
+// The preview's advertisement script is the only request that leaves for the web, and it fails.
+export function AssertOnlyAdvertRefused(visit) {
+    assert.ok(visit.refused.length > 0, 'the preview asked for no advertisement');
+    for (const url of visit.refused) {
+        assert.match(url, /^https:\/\/[^/]+\/468x60ad\.js$/);
+    }
 }

@@ -21,15 +21,19 @@ const kButtonKind = {
     graphic: '1'
 };
 
-const kMenuStyle = {
-    textColor: '#000000',
-    backColor: '#FFFFFF',
-    useSystemColors: 1,
+const kFontDefaults = {
     fontName: 'DejaVu Sans',
     fontSize: '13',
     fontWeight: '500',
     underline: 0,
     italic: 0,
+};
+
+const kMenuStyle = {
+    textColor: '#000000',
+    backColor: '#FFFFFF',
+    useSystemColors: 1,
+    ...kFontDefaults,
     width: '',
     constrainWidth: 1,
 };
@@ -40,11 +44,7 @@ const kButtonStyle = {
     syncRightBottom: 1,
     noBorder: 1,
     useSystemColors: 1,
-    fontName: 'DejaVu Sans',
-    fontSize: '13',
-    fontWeight: '500',
-    underline: 0,
-    italic: 0,
+    ...kFontDefaults,
     height: '',
     width: '',
     borderThickness: '',
@@ -100,6 +100,17 @@ function MenuLines(menu) {
     ];
 }
 
+// The font keys both style sections hold, in the same order.
+function FontLines(s) {
+    return [
+        `Font=${s.fontName}`,
+        `Font Size=${s.fontSize}`,
+        `Font Weight=${s.fontWeight}`,
+        `Underline=${s.underline}`,
+        `Italics=${s.italic}`,
+    ];
+}
+
 function MenuStyleLines(overrides) {
     const s = {...kMenuStyle, ...overrides};
     return [
@@ -107,11 +118,7 @@ function MenuStyleLines(overrides) {
         `Text Color=${s.textColor}`,
         `BG Color=${s.backColor}`,
         `System Menu Colors=${s.useSystemColors}`,
-        `Font=${s.fontName}`,
-        `Font Size=${s.fontSize}`,
-        `Font Weight=${s.fontWeight}`,
-        `Underline=${s.underline}`,
-        `Italics=${s.italic}`,
+        ...FontLines(s),
         `Width=${s.width}`,
         `Constrain Width=${s.constrainWidth}`,
     ];
@@ -138,11 +145,7 @@ function ButtonStyleLines(overrides) {
         `Synch Right and Bottom=${s.syncRightBottom}`,
         `Border=${s.noBorder}`,
         `System Button Colors=${s.useSystemColors}`,
-        `Font=${s.fontName}`,
-        `Font Size=${s.fontSize}`,
-        `Font Weight=${s.fontWeight}`,
-        `Underline=${s.underline}`,
-        `Italics=${s.italic}`,
+        ...FontLines(s),
         `Height=${s.height}`,
         `Width=${s.width}`,
         `Border Thickness=${s.borderThickness}`,
