@@ -15,4 +15,4 @@ command -v node >/dev/null || skip "Node.js is missing (install Node.js 20 or la
     skip "the npm packages are missing (run scripts/install-browser-tests.sh)"
 [[ -n "${QUORVANE_EXE:-}" ]] || { echo "QUORVANE_EXE must name the quorvane executable" >&2; exit 2; }
 
-exec node --test --test-concurrency=1 --test-timeout=120000 ./*.test.js
+exec node --test --test-concurrency=1 --test-timeout=300000 ./*.test.js
