@@ -1,0 +1,91 @@
+#include "generate/GenerateChecks.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <utility>
+
+using generate::CheckBeforeGenerate;
+using generate::CheckFailure;
+
+namespace {
+
+CheckFailure Failure(std::string title, std::string text, std::string focus, bool selectAll) {
+    return {{std::move(title), std::move(text), model::MessageIcon::Exclamation},
+            std::move(focus),
+            selectAll};
+}
+
+const CheckFailure kCharacterFailure = Failure(
+    "Error", "Menu Name must not contain any spaces or special characters.", "txtmnm", true);
+
+std::optional<CheckFailure> CheckName(const std::string& name) {
+    model::MenuOptions menu;
+    menu.menuName = name;
+    return CheckBeforeGenerate(menu, model::ButtonOptions{});
+}
+
+} // namespace
+
+TEST(GenerateChecks, TheFirstFailingCheckIsTheOnlyOneReported) {
+    model::MenuOptions menu;
+    model::ButtonOptions button;
+    menu.linkTarget = model::LinkTarget::DifferentFrame;
+    menu.menuName.clear();
+    button.buttonKind = model::ButtonKind::Graphic;
+    EXPECT_EQ(CheckBeforeGenerate(menu, button),
+              Failure("Oops!",
+                      "You have chosen to use a different frame as the target of your links but "
+                      "you have not specified the name of the frame. You must enter a frame name "
+                      "or choose another target for the links.",
+                      "txtfrm", false));
+
+    menu.frameName = "content";
+    menu.menuName = "my menu";
+    EXPECT_EQ(CheckBeforeGenerate(menu, button),
+              Failure("Oops!",
+                      "You have chosen to use a graphical submit button style but have not "
+                      "specified a URL for the graphic. Please specify a URL for the button "
+                      "graphic in the space provided.",
+                      "buttngrurl", false));
+
+    // Without a button click no button is written, so a missing image does not matter.
+    menu.navigation = model::Navigation::OnItemChange;
+    EXPECT_EQ(CheckBeforeGenerate(menu, button), kCharacterFailure);
+
+    menu.menuName.clear();
+    EXPECT_EQ(CheckBeforeGenerate(menu, button),
+              Failure("Oops!",
+                      "You must specify a name for the menu to be used in the code. This uniquely "
+                      "identifies this menu in case more than one menu is to be placed on the "
+                      "same page.",
+                      "txtmnm", false));
+
+    menu.menuName = "MyMenu";
+    EXPECT_EQ(CheckBeforeGenerate(menu, button), std::nullopt);
+}
+
+TEST(GenerateChecks, FieldsOfSpacesAreNotEmptyButSpacesAreNoNameCharacters) {
+    model::MenuOptions menu;
+    model::ButtonOptions button;
+    menu.linkTarget = model::LinkTarget::DifferentFrame;
+    menu.frameName = " ";
+    button.buttonKind = model::ButtonKind::Graphic;
+    button.imageUrl = "  ";
+    EXPECT_EQ(CheckBeforeGenerate(menu, button), std::nullopt);
+    menu.menuName = "   ";
+    EXPECT_EQ(CheckBeforeGenerate(menu, button), kCharacterFailure);
+}
+
+TEST(GenerateChecks, MenuNameTakesLettersDigitsAndUnderscoresAndBeginsWithNoDigit) {
+    EXPECT_EQ(CheckName("My_Menu2"), std::nullopt);
+    EXPECT_EQ(CheckName("_9"), std::nullopt);
+    EXPECT_EQ(CheckName("ZZ_top"), std::nullopt);
+    EXPECT_EQ(CheckName("my-menu"), kCharacterFailure);
+    EXPECT_EQ(CheckName("menu."), kCharacterFailure);
+    EXPECT_EQ(CheckName("Men\xC3\xBC"), kCharacterFailure);
+    // The character check comes first: a digit-first name with a hyphen gets its message.
+    EXPECT_EQ(CheckName("2-go"), kCharacterFailure);
+    EXPECT_EQ(
+        CheckName("2menu"),
+        Failure("Error", "Menu Name must begin with a letter or an underscore.", "txtmnm", true));
+}

@@ -1,0 +1,114 @@
+#include "GeneratorTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+model::MenuProject OneItemProject() {
+    auto project = SampleProject();
+    project.items = {Item("Home", "Yes", "index.html")};
+    return project;
+}
+
+const std::string kListHead = "<SELECT name=\"selectsite\" style=\"font-size='13px'; "
+                              "font-family='Sans Serif'; font-weight=500; ";
+const std::string kButtonHead =
+    "<input type=\"submit\" value=\"Go\" style=\"font-size='13px'; font-family='Sans Serif'; "
+    "font-style='Normal'; text-decoration='None'; width=60; height=; font-weight=500";
+
+} // namespace
+
+TEST(GeneratorStyle, ListLineWritesColoursOnlyWhenSystemColoursAreExactlyOff) {
+    auto project = OneItemProject();
+    auto& style = project.menuStyle;
+    style.textColor = "#000080";
+    style.backColor = "#FFFFCC";
+    // Only exactly 1 turns italic and underline on.
+    style.italic = 2;
+    style.underline = 2;
+    EXPECT_EQ(HtmlLine(project, "<SELECT"),
+              kListHead + "font-style='Normal'; text-decoration='None'; width=\">");
+    style.useSystemColors = 2;
+    EXPECT_EQ(HtmlLine(project, "<SELECT"),
+              kListHead + "font-style='Normal'; text-decoration='None'; width=\">");
+    style.useSystemColors = 0;
+    EXPECT_EQ(HtmlLine(project, "<SELECT"),
+              kListHead + "font-style='Normal'; text-decoration='None'; width=; "
+                          "background-color='#FFFFCC'; color='#000080'\">");
+    style.width = "120";
+    style.fontWeight = 900;
+    EXPECT_EQ(HtmlLine(project, "<SELECT"),
+              "<SELECT name=\"selectsite\" style=\"font-size='13px'; font-family='Sans Serif'; "
+              "font-weight=900; font-style='Normal'; text-decoration='None'; width=120; "
+              "background-color='#FFFFCC'; color='#000080'\">");
+}
+
+TEST(GeneratorStyle, ButtonColoursAndBordersFollowSystemColoursAndNoBorder) {
+    auto project = OneItemProject();
+    auto& style = project.buttonStyle;
+    style.colors = {"#000001", "#000002", "#000003", "#000004", "#000005", "#000006"};
+    style.width = "60";
+    style.borderThickness = "3";
+    style.noBorder = 0;
+    EXPECT_EQ(HtmlLine(project, "<input"), kButtonHead + "\">");
+
+    style.useSystemColors = 0;
+    style.noBorder = 1;
+    EXPECT_EQ(HtmlLine(project, "<input"),
+              kButtonHead + "; background-color='#000002'; color='#000001'\">");
+
+    style.noBorder = 0;
+    const auto solid = kButtonHead + "; background-color='#000002'; color='#000001'; "
+                                     "border-top-color='#000003'; border-left-color='#000004'; "
+                                     "border-right-color='#000005'; border-bottom-color='#000006'; "
+                                     "border-style='Solid';border-width=3\">";
+    EXPECT_EQ(HtmlLine(project, "<input"), solid);
+    style.noBorder = 2;
+    EXPECT_EQ(HtmlLine(project, "<input"), solid);
+
+    style.italic = 1;
+    style.underline = 1;
+    EXPECT_NE(HtmlLine(project, "<input").find("font-style='Italic'; text-decoration='Underline'"),
+              std::string::npos);
+}
+
+TEST(GeneratorStyle, GraphicButtonWritesSizeOnlyWhenGivenAndAlwaysAlt) {
+    auto project = OneItemProject();
+    project.button.buttonKind = model::ButtonKind::Graphic;
+    project.button.imageUrl = "img/go.gif";
+    EXPECT_EQ(HtmlLine(project, "<input"),
+              "<input type=\"image\" src=\"img/go.gif\" alt=\"\" border=0 value=\"Submit\">");
+    project.button.imageHeight = "20";
+    project.button.altText = "Go \"now\"";
+    EXPECT_EQ(HtmlLine(project, "<input"), "<input type=\"image\" src=\"img/go.gif\" "
+                                           "height=\"20\" alt=\"Go \"now\"\" border=0 "
+                                           "value=\"Submit\">");
+    project.button.imageWidth = "40";
+    EXPECT_EQ(HtmlLine(project, "<input"), "<input type=\"image\" src=\"img/go.gif\" "
+                                           "width=\"40\" height=\"20\" alt=\"Go \"now\"\" "
+                                           "border=0 value=\"Submit\">");
+}
+
+TEST(GeneratorStyle, NavigationDecidesTheButtonTableAndItsAlignment) {
+    auto project = OneItemProject();
+    project.menu.buttonAlign = model::ButtonAlign::Top;
+    EXPECT_EQ(HtmlLine(project, "<table"), "<table border=0><tr><td valign=\"Top\">");
+    project.menu.buttonAlign = model::ButtonAlign::None;
+    EXPECT_EQ(HtmlLine(project, "<table"), "<table border=0><tr><td valign=\"\">");
+
+    project.menu.navigation = model::Navigation::OnItemChange;
+    project.button.buttonKind = model::ButtonKind::Graphic;
+    project.button.imageUrl = "go.gif";
+    const auto html = generate::GenerateMenuCode(project, generate::CodeTarget::Clip).html;
+    EXPECT_EQ(html.find("<table"), std::string::npos);
+    EXPECT_EQ(html.find("<input"), std::string::npos);
+    EXPECT_EQ(html.find("<td>"), std::string::npos);
+    EXPECT_NE(html.find("</select>\r\n</form>\r\n"), std::string::npos);
+    EXPECT_EQ(HtmlLine(project, "<SELECT")
+                  .find("<SELECT name=\"selectsite\" "
+                        "onChange=\"gothere(document.MyMenu);\" "
+                        "style=\"font-size='13px'"),
+              0u);
+}
