@@ -1,11 +1,19 @@
 #include "mainwindow/CommandIcons.h"
 
+#include <QDir>
 #include <QHash>
 #include <QString>
+
+// The icons are linked into a static library, so their registration has to be pulled in.
+static void LoadBundledIcons() {
+    Q_INIT_RESOURCE(mainwindow);
+}
 
 namespace mainwindow {
 
 QIcon CommandIcon(const QString& key) {
+    static const bool loaded = (LoadBundledIcons(), true);
+    Q_UNUSED(loaded);
     static const QHash<QString, QString> themeNames{
         {"newproj", "document-new"},
         {"loadproj", "document-open"},

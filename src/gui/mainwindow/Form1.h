@@ -42,6 +42,7 @@ class Form1 : public QMainWindow, public subclass::ISubclass {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void CreateControls();
@@ -60,6 +61,7 @@ class Form1 : public QMainWindow, public subclass::ISubclass {
     model::ButtonStyle buttonStyle; // committed values
     subclass::MsgResponse storedMsgResponse = subclass::MsgResponse::RunPreviousBefore;
     TwipScale scale;
+    int listShift = 0; // room the list frame's title needs beyond the designed top of the list
 
     QWidget* client = nullptr;
     QToolBar* toolbar1 = nullptr;

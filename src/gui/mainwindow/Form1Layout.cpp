@@ -29,15 +29,12 @@ void Form1::PlaceControls() {
     client->ensurePolished();
     const double dpiX = logicalDpiX();
     const double dpiY = logicalDpiY();
-    const QMargins frame2Title = frame2->contentsMargins();
     const std::pair<QSize, layout::TwipSize> fits[] = {
         {toolbar1->sizeHint(), {layout::kDesignClient.width, layout::kToolbarHeight}},
         {frame1->minimumSizeHint(), SizeOf(layout::kDesignFrame1)},
         {sstab1->minimumSizeHint(), SizeOf(kOptionsPanel)},
         {command1->sizeHint(), SizeOf(kCommand1)},
         {command2->sizeHint(), SizeOf(kCommand2)},
-        {{frame2Title.left(), frame2Title.top()},
-         {layout::kDesignList.left, layout::kDesignList.top}},
         {frame2->ItemToolbar()->sizeHint(), SizeOf(layout::kDesignItemToolbar)},
         {{0, statusBar1->sizeHint().height()},
          {layout::kDesignClient.width, layout::kStatusBarHeight}},
@@ -47,6 +44,9 @@ void Form1::PlaceControls() {
         factor = std::max(factor, FitFactor(needed, designed, dpiX, dpiY));
     }
     scale = TwipScale(factor, dpiX, dpiY);
+    // The title of a frame takes more room in this style than the design left for it; the list
+    // and its toolbar move down by the difference rather than enlarging everything for it.
+    listShift = std::max(0, frame2->contentsMargins().top() - scale.Y(layout::kDesignList.top));
 
     frame1->setGeometry(scale.Rect(layout::kDesignFrame1));
     sstab1->setGeometry(scale.Rect(kOptionsPanel));
@@ -60,8 +60,8 @@ void Form1::PlaceControls() {
 void Form1::LayoutMainWindow(const QSize& clientSize) {
     const auto area = layout::LayoutMainWindow(layout::OuterSize(scale.Twips(clientSize)));
     frame2->setGeometry(scale.Rect(area.frame2));
-    frame2->List()->setGeometry(scale.Rect(area.list));
-    frame2->ItemToolbar()->setGeometry(scale.Rect(area.toolbar));
+    frame2->List()->setGeometry(scale.Rect(area.list).translated(0, listShift));
+    frame2->ItemToolbar()->setGeometry(scale.Rect(area.toolbar).translated(0, listShift));
     // The main toolbar and the status bar keep to the top and bottom edges.
     toolbar1->setGeometry(0, 0, clientSize.width(), scale.Y(layout::kToolbarHeight));
     const int statusHeight = scale.Y(layout::kStatusBarHeight);
@@ -75,6 +75,14 @@ subclass::MsgResponse Form1::GetMsgResponse() {
 
 void Form1::SetMsgResponse(subclass::MsgResponse response) {
     storedMsgResponse = response;
+}
+
+void Form1::changeEvent(QEvent* event) {
+    // A size that changed while the window was minimized is laid out when it comes back.
+    if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
+        LayoutMainWindow(client->size());
+    }
+    QMainWindow::changeEvent(event);
 }
 
 bool Form1::WindowProc(QObject*, QEvent* event) {

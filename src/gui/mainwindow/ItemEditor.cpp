@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace mainwindow {
 namespace {
@@ -38,8 +39,8 @@ QHBoxLayout* ColorRow(int index, const QString& text, const QColor& swatchColor)
     palette.setColor(QPalette::Window, swatchColor);
     swatch->setPalette(palette);
     swatch->setFixedSize(box->sizeHint().height(), box->sizeHint().height());
-    auto* pick = Named<QPushButton>(index == 0 ? "cmdclr0" : "cmdclr1", QStringLiteral("..."));
-    pick->setFixedWidth(pick->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 16);
+    auto* pick = Named<QToolButton>(index == 0 ? "cmdclr0" : "cmdclr1");
+    pick->setText(QStringLiteral("..."));
     for (QWidget* control :
          {static_cast<QWidget*>(box), static_cast<QWidget*>(swatch), static_cast<QWidget*>(pick)}) {
         control->setEnabled(false);

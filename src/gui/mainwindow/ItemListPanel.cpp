@@ -25,8 +25,15 @@ ItemListPanel::ItemListPanel(QWidget* parent)
     lv->setSelectionBehavior(QAbstractItemView::SelectRows);
     lv->setSelectionMode(QAbstractItemView::SingleSelection);
     lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lv->header()->setStretchLastSection(false);
-    lv->header()->setSectionsMovable(false);
+    QHeaderView* header = lv->header();
+    header->setStretchLastSection(false);
+    header->setSectionsMovable(false);
+    // Every caption readable; the text and the address get room for a few words.
+    header->resizeSections(QHeaderView::ResizeToContents);
+    const int wordsWidth = lv->fontMetrics().averageCharWidth() * 20;
+    for (const int column : {ItemListModel::kText, ItemListModel::kUrl}) {
+        header->resizeSection(column, std::max(header->sectionSize(column), wordsWidth));
+    }
 
     tb2 = new QToolBar(this);
     tb2->setObjectName("tb2");
