@@ -2,9 +2,6 @@
 #include "support/FormControls.h"
 #include "support/TestEnvironment.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -21,12 +18,16 @@ QString Available(const Form1& form, std::initializer_list<const char*> names) {
     return states;
 }
 
-// The button tab: the kind options, the standard button's controls, the graphic's.
-QString ButtonTab(const Form1& form) {
-    return Available(form, {"buttonpropopt0", "buttonpropopt1"}) + ' ' +
+// The button tab itself, its kind options, the standard button's controls, the graphic's; then
+// the alignment and the frame name of the menu tab.
+QString Availability(const Form1& form) {
+    return Available(form, {"SSTab1Tab1"}) + ' ' +
+           Available(form, {"buttonpropopt0", "buttonpropopt1"}) + ' ' +
            Available(form, {"buttontxtlbl", "buttontxttxt", "cmdBttnAdv"}) + ' ' +
            Available(form, {"buttngrurllbl", "buttngrurl", "lblw", "txtw", "lblh", "txth", "lblalt",
-                            "txtalt"});
+                            "txtalt"}) +
+           ' ' + Available(form, {"lblbttnaln", "cmbbttnaln"}) + ' ' +
+           Available(form, {"lblfrm", "txtfrm"});
 }
 
 } // namespace
@@ -37,105 +38,67 @@ class OptionsPanelTest : public QObject {
     TestEnvironment environment;
 
   private slots:
-    void availabilityFollowsNavigationAndButtonKind() {
+    void availabilityFollowsNavigationButtonKindAndTarget() {
         Form1 form;
-        auto* tabs = form.findChild<QTabWidget*>("SSTab1");
-        QCOMPARE(ButtonTab(form), QString("++ +++ --------"));
-        QCOMPARE(Available(form, {"lblbttnaln", "cmbbttnaln"}), QString("++"));
-        QVERIFY(tabs->isTabEnabled(1));
-
+        QCOMPARE(Availability(form), QString("+ ++ +++ -------- ++ --"));
         Click(form, "buttonpropopt1");
-        QCOMPARE(ButtonTab(form), QString("++ --- ++++++++"));
-
+        QCOMPARE(Availability(form), QString("+ ++ --- ++++++++ ++ --"));
         Click(form, "menubehavopt1");
-        QCOMPARE(ButtonTab(form), QString("-- --- --------"));
-        QCOMPARE(Available(form, {"lblbttnaln", "cmbbttnaln"}), QString("--"));
-        QVERIFY(!tabs->isTabEnabled(1));
-
+        QCOMPARE(Availability(form), QString("- -- --- -------- -- --"));
+        QVERIFY(!form.findChild<QTabWidget*>("SSTab1")->isTabEnabled(1));
         // Back on button click, the controls of the kind chosen before return.
         Click(form, "menubehavopt0");
-        QCOMPARE(ButtonTab(form), QString("++ --- ++++++++"));
-        QCOMPARE(Available(form, {"lblbttnaln", "cmbbttnaln"}), QString("++"));
-        QVERIFY(tabs->isTabEnabled(1));
-
+        QCOMPARE(Availability(form), QString("+ ++ --- ++++++++ ++ --"));
         Click(form, "buttonpropopt0");
-        QCOMPARE(ButtonTab(form), QString("++ +++ --------"));
         Click(form, "menubehavopt1");
         Click(form, "menubehavopt0");
-        QCOMPARE(ButtonTab(form), QString("++ +++ --------"));
-        QCOMPARE(form.BuildProject().button.buttonKind, model::ButtonKind::Standard);
-        QCOMPARE(form.BuildProject().menu.navigation, model::Navigation::OnButtonClick);
-    }
+        QCOMPARE(Availability(form), QString("+ ++ +++ -------- ++ --"));
 
-    void onlyADifferentFrameTakesAFrameName() {
-        Form1 form;
-        QCOMPARE(Available(form, {"lblfrm", "txtfrm"}), QString("--"));
-
+        // Another target than a different frame empties the frame name.
         Choose(form, "targetcombo", 2);
-        QCOMPARE(Available(form, {"lblfrm", "txtfrm"}), QString("++"));
         Type(form, "txtfrm", "content");
+        QCOMPARE(Availability(form), QString("+ ++ +++ -------- ++ ++"));
         QCOMPARE(form.BuildProject().menu.frameName, std::string("content"));
-        QCOMPARE(form.BuildProject().menu.linkTarget, model::LinkTarget::DifferentFrame);
-
         Choose(form, "targetcombo", 0);
-        QCOMPARE(Available(form, {"lblfrm", "txtfrm"}), QString("--"));
-        QCOMPARE(form.findChild<QLineEdit*>("txtfrm")->text(), QString());
-
+        QCOMPARE(Availability(form), QString("+ ++ +++ -------- ++ --"));
         Choose(form, "targetcombo", 2);
-        QCOMPARE(Available(form, {"lblfrm", "txtfrm"}), QString("++"));
-        QCOMPARE(form.findChild<QLineEdit*>("txtfrm")->text(), QString());
-
-        Type(form, "txtfrm", "content");
-        Choose(form, "targetcombo", 1);
+        QCOMPARE(Availability(form), QString("+ ++ +++ -------- ++ ++"));
         QCOMPARE(form.BuildProject().menu.frameName, std::string());
-        QCOMPARE(form.BuildProject().menu.linkTarget, model::LinkTarget::NewWindow);
     }
 
-    void theMenuNameAlwaysMarksTheProjectChanged() {
+    void onlyTheMenuNameMarksAProjectWithoutAFileChanged() {
         Form1 form;
-        QVERIFY(!form.Flags().projectChanged);
-        Type(form, "txtmnm", "2");
-        QVERIFY(form.Flags().projectChanged);
-        QCOMPARE(form.BuildProject().menu.menuName, std::string("MyMenu2"));
-    }
-
-    void otherOptionsMarkOnlyAProjectWithAFile() {
-        Form1 form;
-        // A project never saved or loaded stays unchanged by the options.
-        Click(form, "buttonpropopt1");
-        Type(form, "buttngrurl", "go.gif");
-        Type(form, "txtw", "40");
-        Type(form, "txth", "20");
-        Type(form, "txtalt", "Go");
-        Choose(form, "targetcombo", 2);
-        Type(form, "txtfrm", "main");
-        Click(form, "menubehavopt1");
-        Click(form, "menubehavopt0");
-        QVERIFY(!form.Flags().projectChanged);
-        const model::ButtonOptions button = form.BuildProject().button;
-        QCOMPARE(button, (model::ButtonOptions{model::ButtonKind::Graphic, "Go", "go.gif", "40",
-                                               "20", "Go"}));
-
-        form.Flags().projectHasFile = true;
         const auto marks = [&form](const std::function<void()>& edit) {
             form.Flags().projectChanged = false;
             edit();
-            return form.Flags().projectChanged;
+            return form.Flags().projectChanged ? '+' : '-';
         };
-        QVERIFY(marks([&] { Type(form, "buttngrurl", "x"); }));
-        QVERIFY(marks([&] { Type(form, "txtw", "1"); }));
-        QVERIFY(marks([&] { Type(form, "txth", "1"); }));
-        QVERIFY(marks([&] { Type(form, "txtalt", "x"); }));
-        QVERIFY(marks([&] { Type(form, "txtfrm", "x"); }));
-        QVERIFY(marks([&] { Click(form, "menubehavopt1"); }));
-        QVERIFY(marks([&] { Click(form, "menubehavopt0"); }));
-        QVERIFY(marks([&] { Click(form, "buttonpropopt0"); }));
-        QVERIFY(marks([&] { Choose(form, "targetcombo", 1); }));
-        // The button text and the alignment never do.
-        QVERIFY(!marks([&] { Type(form, "buttontxttxt", "!"); }));
-        QVERIFY(!marks([&] { Choose(form, "cmbbttnaln", 0); }));
-        QCOMPARE(form.BuildProject().button.buttonText, std::string("Go!"));
-        QCOMPARE(form.BuildProject().menu.buttonAlign, model::ButtonAlign::Top);
+        const auto edits = [&] {
+            QString marked;
+            marked += marks([&] { Click(form, "buttonpropopt1"); });
+            for (const char* box : {"buttngrurl", "txtw", "txth", "txtalt"}) {
+                marked += marks([&] { Type(form, box, "1"); });
+            }
+            marked += marks([&] { Choose(form, "targetcombo", 2); });
+            marked += marks([&] { Type(form, "txtfrm", "main"); });
+            marked += marks([&] { Click(form, "menubehavopt1"); });
+            marked += marks([&] { Click(form, "menubehavopt0"); });
+            marked += marks([&] { Click(form, "buttonpropopt0"); });
+            marked += marks([&] { Type(form, "buttontxttxt", "!"); });
+            marked += marks([&] { Choose(form, "cmbbttnaln", 0); });
+            marked += marks([&] { Type(form, "txtmnm", "2"); });
+            return marked;
+        };
+        QCOMPARE(edits(), QString("------------+"));
+        form.Flags().projectHasFile = true;
+        QCOMPARE(edits(), QString("++++++++++--+"));
+
+        const model::MenuProject project = form.BuildProject();
+        QCOMPARE(project.button, (model::ButtonOptions{model::ButtonKind::Standard, "Go!!", "11",
+                                                       "11", "11", "11"}));
+        QCOMPARE(project.menu, (model::MenuOptions{"MyMenu22", model::Navigation::OnButtonClick,
+                                                   model::LinkTarget::DifferentFrame, "mainmain",
+                                                   model::ButtonAlign::Top}));
     }
 };
 

@@ -26,6 +26,9 @@ inline void Choose(const QObject& window, const char* name, int index) {
 // Keys typed at the end of a box's text.
 inline void Type(const QObject& window, const char* name, const QString& text) {
     auto* box = window.findChild<QLineEdit*>(name);
+    if (!box->isEnabled()) {
+        QTest::qFail("typed into an unavailable box", __FILE__, __LINE__);
+    }
     box->setFocus();
     box->end(false);
     QTest::keyClicks(box, text);
