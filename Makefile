@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build deps bench
+.PHONY: run test build deps bench hardening fuzz
 
 deps:
 	@scripts/install-deps.sh
@@ -19,3 +19,23 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/benchmarks/quorvane_bench
+
+# The engine under AddressSanitizer and UndefinedBehaviorSanitizer, then a short fuzz run.
+HARDENING_DIR ?= build-hardening
+FUZZ_SECONDS ?= 60
+
+$(HARDENING_DIR)/build.ninja:
+	@cmake -S . -B $(HARDENING_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_BUILD_GUI=OFF -DQUORVANE_SANITIZE=ON >/dev/null
+
+hardening: deps $(HARDENING_DIR)/build.ninja
+	@cmake --build $(HARDENING_DIR)
+	cd $(HARDENING_DIR) && ctest --output-on-failure
+	@$(MAKE) --no-print-directory fuzz
+
+fuzz: deps $(HARDENING_DIR)/build.ninja
+	@cmake --build $(HARDENING_DIR) --target project_reader_fuzzer
+	@mkdir -p $(HARDENING_DIR)/fuzz-corpus
+	$(HARDENING_DIR)/tests/fuzz/project_reader_fuzzer -max_total_time=$(FUZZ_SECONDS) \
+		-timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=$(HARDENING_DIR)/ \
+		$(HARDENING_DIR)/fuzz-corpus data/examples tests/fuzz/seeds

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+// Exit statuses of the headless export.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitCheckFailed = 1;
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitRefused = 3;
+inline constexpr int kExitWriteFailed = 4;
+
+// Runs what the arguments (without the program name) ask for without a window: the code
+// export, help or version. Nothing when they ask for the window instead.
+std::optional<int> RunHeadless(const std::vector<std::string>& args, std::ostream& out,
+                               std::ostream& err);
+
+} // namespace cli

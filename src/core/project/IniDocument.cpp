@@ -1,0 +1,216 @@
+#include "project/IniDocument.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace project {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kLineEnd = "\r\n";
+
+std::string_view TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(kBlanks);
+    return text.substr(first, last - first + 1);
+}
+
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// "[name]" gives the name; a missing closing bracket ends the name at the line end.
+std::optional<std::string_view> SectionName(std::string_view line) {
+    const std::string_view text = TrimBlanks(line);
+    if (!text.starts_with('[')) {
+        return std::nullopt;
+    }
+    const std::string_view inside = text.substr(1);
+    return TrimBlanks(inside.substr(0, inside.find(']')));
+}
+
+struct KeyLine {
+    std::string_view key;
+    std::string_view value;
+};
+
+std::optional<KeyLine> SplitKeyLine(std::string_view line) {
+    const auto equals = line.find('=');
+    if (equals == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return KeyLine{TrimBlanks(line.substr(0, equals)), line.substr(equals + 1)};
+}
+
+std::string_view ReadValue(std::string_view stored) {
+    const std::string_view value = TrimBlanks(stored);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        return value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+// Where the key stands in the section's lines; nothing when it is not there.
+std::optional<std::size_t> FindKeyLine(const std::vector<std::string_view>& lines,
+                                       std::string_view key) {
+    for (std::size_t at = 1; at < lines.size(); ++at) {
+        const auto keyLine = SplitKeyLine(lines[at]);
+        if (keyLine && SameName(keyLine->key, key)) {
+            return at;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string IniSafeText(std::string_view text) {
+    std::string safe;
+    AppendIniSafe(safe, text);
+    return safe;
+}
+
+void AppendIniSafe(std::string& out, std::string_view text) {
+    std::copy_if(text.begin(), text.end(), std::back_inserter(out),
+                 [](char c) { return c != '\0' && c != '\r' && c != '\n'; });
+}
+
+void AppendIniValue(std::string& out, std::string_view value) {
+    const std::string safe = IniSafeText(value);
+    const std::string_view inner = TrimBlanks(safe);
+    if (ReadValue(inner).size() == inner.size()) {
+        out += safe;
+        return;
+    }
+    // Blanks stay outside the quotes: leading ones are dropped on reading either way.
+    const auto start = static_cast<std::size_t>(inner.data() - safe.data());
+    out.append(safe, 0, start);
+    out += '"';
+    out += inner;
+    out += '"';
+    out.append(safe, start + inner.size());
+}
+
+bool SameName(std::string_view left, std::string_view right) {
+    return std::equal(left.begin(), left.end(), right.begin(), right.end(),
+                      [](char a, char b) { return LowerAscii(a) == LowerAscii(b); });
+}
+
+CIniDocument::CIniDocument(std::string_view text) {
+    std::string_view rest = Store(std::string(text));
+    // A line ends at CR LF, LF or a lone CR: values never hold either character.
+    while (!rest.empty()) {
+        const auto end = rest.find_first_of(kLineEnd);
+        const std::string_view line = rest.substr(0, end);
+        const bool crLf = end != std::string_view::npos && rest.substr(end).starts_with(kLineEnd);
+        rest =
+            end == std::string_view::npos ? std::string_view() : rest.substr(end + (crLf ? 2 : 1));
+        if (const auto name = SectionName(line)) {
+            sections.push_back(Section{*name, {line}});
+        } else if (sections.empty()) {
+            preamble.push_back(line);
+        } else {
+            sections.back().lines.push_back(line);
+        }
+    }
+}
+
+std::string_view CIniDocument::Store(std::string line) {
+    return storage.emplace_back(std::move(line));
+}
+
+std::optional<std::size_t> CIniDocument::FindSection(std::string_view name) const {
+    const std::string_view wanted = TrimBlanks(name);
+    for (std::size_t at = 0; at < sections.size(); ++at) {
+        if (SameName(sections[at].name, wanted)) {
+            return at;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string_view> CIniDocument::Find(std::string_view section,
+                                                   std::string_view key) const {
+    const auto found = FindSection(section);
+    if (!found) {
+        return std::nullopt;
+    }
+    const auto& lines = sections[*found].lines;
+    const auto at = FindKeyLine(lines, TrimBlanks(key));
+    if (!at) {
+        return std::nullopt;
+    }
+    return ReadValue(SplitKeyLine(lines[*at])->value);
+}
+
+void CIniDocument::ForEachValue(
+    std::string_view section,
+    const std::function<void(std::string_view key, std::string_view value)>& visit) const {
+    const auto found = FindSection(section);
+    if (!found) {
+        return;
+    }
+    const auto& lines = sections[*found].lines;
+    for (std::size_t at = 1; at < lines.size(); ++at) {
+        if (const auto keyLine = SplitKeyLine(lines[at])) {
+            visit(keyLine->key, ReadValue(keyLine->value));
+        }
+    }
+}
+
+void CIniDocument::SetValue(std::string_view section, std::string_view key,
+                            std::string_view value) {
+    const std::string safeSection = IniSafeText(section);
+    const std::string safeKey = IniSafeText(key);
+    const std::string_view sectionName = TrimBlanks(safeSection);
+    const std::string_view keyName = TrimBlanks(safeKey);
+
+    auto found = FindSection(sectionName);
+    if (!found) {
+        const std::string_view header = Store("[" + std::string(sectionName) + "]");
+        found = sections.size();
+        sections.push_back(Section{*SectionName(header), {header}});
+    }
+    auto& lines = sections[*found].lines;
+    if (const auto at = FindKeyLine(lines, keyName)) {
+        std::string line(SplitKeyLine(lines[*at])->key);
+        line += '=';
+        AppendIniValue(line, value);
+        lines[*at] = Store(std::move(line));
+        return;
+    }
+    // A new key goes after the section's last line that is not blank.
+    std::size_t at = lines.size();
+    while (at > 1 && TrimBlanks(lines[at - 1]).empty()) {
+        --at;
+    }
+    std::string line(keyName);
+    line += '=';
+    AppendIniValue(line, value);
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), Store(std::move(line)));
+}
+
+std::string CIniDocument::Text() const {
+    std::size_t size = 0;
+    std::vector<std::string_view> all(preamble);
+    for (const auto& section : sections) {
+        all.insert(all.end(), section.lines.begin(), section.lines.end());
+    }
+    for (const auto line : all) {
+        size += line.size() + kLineEnd.size();
+    }
+    std::string text;
+    text.reserve(size);
+    for (const auto line : all) {
+        text += line;
+        text += kLineEnd;
+    }
+    return text;
+}
+
+} // namespace project

@@ -1,0 +1,164 @@
+#include "TestFolder.h"
+#include "project/AtomicFile.h"
+#include "project/ProjectFile.h"
+
+#include <gtest/gtest.h>
+
+using model::MenuProject;
+
+namespace {
+
+const MenuProject kBase = model::NewProject(model::PlainStyleDefaults());
+
+// A file that loads: the header, `body`, and the two font weights a file must hold.
+std::string FileWith(const std::string& body) {
+    return std::string(project::kProjectHeader) + "\r\n" + body +
+           "[Adv Menu Opts]\r\nFont Weight=500\r\n[Adv Button Opts]\r\nFont Weight=500\r\n";
+}
+
+std::optional<MenuProject> Read(const std::string& text) {
+    return project::ReadProjectText(text, kBase);
+}
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    return text.replace(text.find(from), from.size(), to);
+}
+
+MenuProject EveryFieldSet() {
+    MenuProject project = kBase;
+    model::MenuItem heading{"Group", "Yes", "", "No", "#112233", "#445566", "Yes"};
+    model::MenuItem child{"   Caf\xC3\xA9", "Yes", "https://example.org/a?b=c", "Yes", "#010203",
+                          "#040506",        "No"};
+    project.items = {heading, child, {"   Last", "No", "", "No", "Default", "Default", "No"}};
+    project.menu = {"Nav", model::Navigation::OnItemChange, model::LinkTarget::DifferentFrame,
+                    "main", model::ButtonAlign::Bottom};
+    project.button = {model::ButtonKind::Graphic, "Go!", "go.png", "80", "20", "Go there"};
+    project.menuStyle = {0, "#101010", "#202020", "DejaVu Sans", "15.5", 700, 1, 2, "120", 0};
+    project.buttonStyle = {0,    {"#A1A1A1", "#A2A2A2", "#A3A3A3", "#A4A4A4", "#A5A5A5", "#A6A6A6"},
+                           0,    2,
+                           0,    "Liberation Serif",
+                           "11", 300,
+                           1,    1,
+                           "60", "22",
+                           "3",  0};
+    return project;
+}
+
+} // namespace
+
+TEST(ProjectFileRead, RoundTripKeepsEveryField) {
+    const MenuProject project = EveryFieldSet();
+    EXPECT_EQ(Read(project::WriteProjectText(project)), project);
+
+    const CTestFolder folder;
+    EXPECT_FALSE(project::SaveProjectFile(folder / "p.qvn", project));
+    EXPECT_EQ(project::LoadProjectFile(folder / "p.qvn", kBase), project);
+    EXPECT_FALSE(project::LoadProjectFile(folder / "missing.qvn", kBase));
+}
+
+TEST(ProjectFileRead, QuotesTheUserTypedSurviveASaveAndALoad) {
+    MenuProject project = kBase;
+    project.items = {
+        {"\"Sale\"", "Yes", "'a.html'", "No", "Default", "Default", "No"},
+        {"Deals", "No", "", "No", "Default", "Default", "Yes"},
+        {"   \"Best\" offers \"now\"", "Yes", "\"\"", "Yes", "Default", "Default", "No"}};
+    project.menu.menuName = "'quoted'";
+    const std::string text = project::WriteProjectText(project);
+    EXPECT_NE(text.find("Item 1=\"\"Sale\"\"\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Item 3=   \"\"Best\" offers \"now\"\"\r\n"), std::string::npos);
+    EXPECT_EQ(Read(text), project);
+}
+
+TEST(ProjectFileRead, RefusesFilesThatCannotBeApplied) {
+    const std::string good = project::WriteProjectText(EveryFieldSet());
+    ASSERT_TRUE(Read(good));
+    const std::pair<std::string, std::string> edits[] = {
+        {"Quorvane Project File", "quorvane project file"},
+        {"Target=2", "Target=3"},
+        {"Align to Button=2", "Align to Button=-2"},
+        {"Constrain Width=0", "Constrain Width=3"},
+        {"Border=0", "Border=-1"},
+        {"Font Weight=700", "Font Weight=99"},
+        {"Font Weight=300", "Font Weight=901"},
+        {"Font Weight=300", "Weight=300"},
+        {"Font Size=15.5", "Font Size=1e999"},
+        {"icount=3", "icount=2000000000"},
+        {"icount=3", "icount=1e20"},
+        {"SelectedItem=2", "SelectedItem=9e999"}};
+    for (const auto& [from, to] : edits) {
+        EXPECT_FALSE(Read(Replaced(good, from, to))) << to;
+    }
+    EXPECT_FALSE(Read(""));
+}
+
+TEST(ProjectFileRead, ConvertsValuesAsTheyAreRead) {
+    const std::string header = project::kProjectHeader;
+    EXPECT_TRUE(Read(Replaced(FileWith(""), header, " \t\"" + header + "\", x")));
+    EXPECT_TRUE(Read(Replaced(FileWith(""), "\r\n", ",x\r\n")));
+
+    const auto empty = Read(FileWith("[Menu Options]\r\nTarget=-1\r\n"));
+    ASSERT_TRUE(empty);
+    EXPECT_TRUE(empty->items.empty());
+    EXPECT_EQ(empty->menu.linkTarget, model::LinkTarget::None);
+    EXPECT_EQ(empty->menu.buttonAlign, model::ButtonAlign::Top);
+    EXPECT_EQ(empty->menu.navigation, model::Navigation::OnItemChange);
+    EXPECT_EQ(empty->button.buttonKind, model::ButtonKind::Graphic);
+    EXPECT_EQ(empty->menuStyle.fontSize, "0");
+    EXPECT_EQ(empty->menuStyle.useSystemColors, 0);
+    EXPECT_EQ(empty->button.buttonText, "");
+
+    EXPECT_EQ(Read(FileWith("[Items]\r\nicount=2.5\r\n"))->items.size(), 2u);
+    EXPECT_EQ(Read(FileWith("[Items]\r\nicount=3.5\r\n"))->items.size(), 4u);
+    EXPECT_EQ(Read(FileWith("[Items]\r\nicount=-4\r\n"))->items.size(), 0u);
+    for (const char* navigate : {"1", "word", " 0x"}) {
+        const auto read =
+            Read(FileWith("[Menu Options]\r\nNavigate=" + std::string(navigate) + "\r\n"));
+        EXPECT_EQ(read->menu.navigation, model::Navigation::OnItemChange) << navigate;
+    }
+    EXPECT_EQ(Read(FileWith("[menu options]\nNavigate= 0 \n"))->menu.navigation,
+              model::Navigation::OnButtonClick);
+}
+
+TEST(ProjectFileRead, RemakesItemsFromWhatTheFileHolds) {
+    const std::string address(300, 'a');
+    const auto read = Read(FileWith("[Items]\r\nicount=5\r\nItem 1=  Loose\r\nITEM 1=Again\r\n"
+                                    "item 2=Group\r\nItem 05=Not five\r\n"
+                                    "Item 3=      Deep\r\nItem 4=Sub\r\n[URLS]\r\nURL 3=" +
+                                    address +
+                                    "\r\n[Linked]\r\n3=Maybe\r\n[Selected]\r\n"
+                                    "SelectedItem=0 3\r\n[ItemColors]\r\nIsHeading 2=Yes\r\n"
+                                    "IsHeading 4=yes\r\n"));
+    ASSERT_TRUE(read);
+    ASSERT_EQ(read->items.size(), 5u);
+    const auto& items = read->items;
+    EXPECT_EQ(items[0].text, "Loose");
+    EXPECT_EQ(items[1].text, "Group");
+    EXPECT_EQ(items[2].text, "   Deep");
+    EXPECT_EQ(items[3].text, "   Sub") << "only \"Yes\" makes a heading";
+    EXPECT_EQ(items[4], (model::MenuItem{"   ", "", "", "No", "", "", ""}));
+    EXPECT_EQ(items[2].url, address);
+    EXPECT_EQ(items[2].linked, "Maybe");
+    EXPECT_EQ(items[2].selected, "Yes");
+    EXPECT_EQ(items[0].selected, "No");
+    const auto windows1252 = Read(std::string(project::kProjectHeader) +
+                                  "\n[Items]\nicount=1\nItem 1=Caf\xE9\n[Adv Menu Opts]\n"
+                                  "Font Weight=500\n[Adv Button Opts]\nFont Weight=500\n");
+    ASSERT_TRUE(windows1252);
+    EXPECT_EQ(windows1252->items.at(0).text, "Caf\xC3\xA9");
+}
+
+TEST(ProjectFileRead, NeverFailsBadlyOnHostileBytes) {
+    std::string garbage;
+    for (int i = 0; i < 4096; ++i) {
+        garbage += static_cast<char>((i * 7919) % 256);
+    }
+    EXPECT_FALSE(Read(garbage));
+    EXPECT_FALSE(Read(std::string(project::kProjectHeader) + garbage));
+    EXPECT_FALSE(Read(std::string(project::kProjectHeader)));
+    const auto huge =
+        Read(Replaced(FileWith("[Items]\r\nicount=" + std::string(5000, '9') + "e-5000\r\n"),
+                      "Font Weight", "Font Size=" + std::string(300, '9') + "\r\nFont Weight"));
+    ASSERT_TRUE(huge);
+    EXPECT_EQ(huge->items.size(), 1u);
+    EXPECT_EQ(huge->menuStyle.fontSize, "1E+300");
+}

@@ -1,0 +1,124 @@
+#include "TestFolder.h"
+#include "project/AtomicFile.h"
+#include "project/CIniFile.h"
+#include "project/ProjectFields.h"
+#include "project/ProjectFile.h"
+
+#include <gtest/gtest.h>
+
+using model::MenuItem;
+using model::MenuProject;
+
+namespace {
+
+MenuProject ProjectOf(std::vector<MenuItem> items) {
+    MenuProject project = model::StartupProject(model::PlainStyleDefaults());
+    project.items = std::move(items);
+    return project;
+}
+
+MenuItem Item(std::string text, std::string selected = "No") {
+    MenuItem item;
+    item.text = std::move(text);
+    item.selected = std::move(selected);
+    return item;
+}
+
+// The file as the program wrote it for years: the header, then every value through the INI
+// writer, which opens the file for each one, item by item.
+std::string WrittenKeyByKey(const MenuProject& project) {
+    const CTestFolder folder;
+    const auto path = folder / "keys.qvn";
+    EXPECT_FALSE(project::WriteFileAtomically(path, std::string(project::kProjectHeader) + "\r\n"));
+    project::CIniFile ini;
+    ini.SetPath(path);
+    const auto write = [&ini](std::string_view section, std::string_view key,
+                              std::string_view value) {
+        ini.SetSection(std::string(section));
+        ini.SetKey(std::string(key));
+        ini.SetValue(value);
+    };
+    write("Items", "icount", std::to_string(project.items.size()));
+    for (std::size_t index = 0; index < project.items.size(); ++index) {
+        const MenuItem& item = project.items[index];
+        const std::string n = std::to_string(index + 1);
+        write("Items", "Item " + n, item.text);
+        write("URLS", "URL " + n, item.url);
+        write("Linked", n, item.linked);
+        if (item.selected == "Yes") {
+            write("Selected", "SelectedItem", n);
+        }
+        write("ItemColors", "Backcolor " + n, item.backColor);
+        write("ItemColors", "Textcolor " + n, item.textColor);
+        write("ItemColors", "IsHeading " + n, item.heading);
+    }
+    project::COptionWriter options(write);
+    project::VisitOptionFields(project, options);
+    return project::ReadWholeFile(path).value_or("");
+}
+
+std::string SectionsBefore(const std::string& text, const std::string& section) {
+    return text.substr(0, text.find(section));
+}
+
+} // namespace
+
+TEST(ProjectFileWrite, WritesAHeadingAndASelectedItemByteForByte) {
+    MenuItem heading = Item("Products");
+    heading.heading = "Yes";
+    MenuItem widgets = Item("   Widgets", "Yes");
+    widgets.linked = "Yes";
+    widgets.url = "widgets.html";
+    const std::string text = project::WriteProjectText(ProjectOf({heading, widgets}));
+    EXPECT_EQ(text,
+              "Quorvane Project File (Do not edit manually)\r\n[Items]\r\nicount=2\r\n"
+              "Item 1=Products\r\nItem 2=   Widgets\r\n[URLS]\r\nURL 1=\r\nURL 2=widgets.html\r\n"
+              "[Linked]\r\n1=No\r\n2=Yes\r\n[ItemColors]\r\nBackcolor 1=Default\r\n"
+              "Textcolor 1=Default\r\nIsHeading 1=Yes\r\nBackcolor 2=Default\r\n"
+              "Textcolor 2=Default\r\nIsHeading 2=No\r\n[Selected]\r\nSelectedItem=2\r\n"
+              "[Menu Options]\r\nNavigate=0\r\nAlign to Button=1\r\nTarget=0\r\nFrame Name=\r\n"
+              "Menu Name=MyMenu\r\n[Adv Menu Opts]\r\nText Color=#000000\r\nBG Color=#FFFFFF\r\n"
+              "System Menu Colors=1\r\nFont=Sans Serif\r\nFont Size=13\r\nFont Weight=500\r\n"
+              "Underline=0\r\nItalics=0\r\nWidth=\r\nConstrain Width=1\r\n[Button Options]\r\n"
+              "Button Type=0\r\nButton Text=Go\r\nButton Graphic URL=\r\n"
+              "Button Graphic Wdth=\r\nButton Graphic Ht=\r\nAlt Text=\r\n[Adv Button Opts]\r\n"
+              "Color 0=#000000\r\nColor 1=#F0F0F0\r\nColor 2=#FFFFFF\r\nColor 3=#FFFFFF\r\n"
+              "Color 4=#A0A0A0\r\nColor 5=#A0A0A0\r\nSynch Left and Top=1\r\n"
+              "Synch Right and Bottom=1\r\nBorder=1\r\nSystem Button Colors=1\r\n"
+              "Font=Sans Serif\r\nFont Size=13\r\nFont Weight=500\r\nUnderline=0\r\n"
+              "Italics=0\r\nHeight=\r\nWidth=\r\nBorder Thickness=\r\nConstrain Button Size=1\r\n");
+}
+
+TEST(ProjectFileWrite, PlacesTheSelectedSectionByTheFirstSelectedItem) {
+    const std::string header = std::string(project::kProjectHeader) + "\r\n";
+    EXPECT_EQ(SectionsBefore(project::WriteProjectText(ProjectOf({})), "[Menu Options]"),
+              header + "[Items]\r\nicount=0\r\n");
+
+    const std::string first = project::WriteProjectText(ProjectOf({Item("a", "Yes"), Item("b")}));
+    EXPECT_LT(first.find("[Selected]\r\nSelectedItem=1\r\n[ItemColors]"), first.size());
+
+    const std::string none = project::WriteProjectText(ProjectOf({Item("a"), Item("b")}));
+    EXPECT_EQ(none.find("Selected"), std::string::npos);
+
+    // Two selected items: the key stands where the first put it and holds the last.
+    const std::string twice =
+        project::WriteProjectText(ProjectOf({Item("a", "Yes"), Item("b"), Item("c", "Yes")}));
+    EXPECT_LT(twice.find("[Selected]\r\nSelectedItem=3\r\n[ItemColors]"), twice.size());
+    EXPECT_EQ(twice.find("SelectedItem="), twice.rfind("SelectedItem="));
+}
+
+TEST(ProjectFileWrite, OnePassEqualsTheKeyByKeyWriter) {
+    MenuItem odd = Item(" spaced\r\nline ", "Yes");
+    odd.url = std::string("a\0b", 3);
+    odd.linked = "Maybe";
+    const std::vector<std::vector<MenuItem>> lists = {
+        {},
+        {Item("a", "Yes"), Item("b"), Item("c", "Yes")},
+        {Item("a"), odd, Item("\"quoted\"", "Yes"), Item("Caf\xC3\xA9")}};
+    for (const auto& items : lists) {
+        MenuProject project = ProjectOf(items);
+        project.menu.frameName = "frame=name";
+        project.menu.linkTarget = model::LinkTarget::None;
+        EXPECT_EQ(project::WriteProjectText(project), WrittenKeyByKey(project));
+    }
+}
