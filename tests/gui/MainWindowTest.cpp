@@ -205,6 +205,9 @@ class MainWindowTest : public QObject {
             QCOMPARE(LayoutFaults(&form), QStringList());
         }
         QVERIFY(Find(form, "lv")->y() >= Find(form, "Frame2")->contentsRect().top());
+        // The window handles the resizing of its client area through one registration.
+        const QWidget* client = form.centralWidget();
+        QCOMPARE(client->property("C" + QByteArray::number(reinterpret_cast<quintptr>(client))), 1);
 
         form.resize(loaded.width() + 50, loaded.height() - 100);
         QCoreApplication::processEvents();
