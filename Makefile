@@ -38,5 +38,5 @@ fuzz: deps $(HARDENING_DIR)/build.ninja
 	@cmake --build $(HARDENING_DIR) --target project_reader_fuzzer
 	@mkdir -p $(HARDENING_DIR)/fuzz-corpus
 	$(HARDENING_DIR)/tests/fuzz/project_reader_fuzzer -max_total_time=$(FUZZ_SECONDS) \
-		-timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+		-timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=$(HARDENING_DIR)/ \
 		$(HARDENING_DIR)/fuzz-corpus data/examples tests/fuzz/seeds

@@ -1,12 +1,45 @@
 #include "Application.h"
 
+#include "mainwindow/Form1.h"
+
+#include <QApplication>
+#include <QtGlobal>
 #include <iostream>
 
 namespace gui {
 
-int RunApplication(int&, char**, const std::vector<std::string>&) {
-    std::cerr << "quorvane: the window is not built yet; use --export-code (see --help)\n";
-    return 1;
+bool DisplayAvailable([[maybe_unused]] std::string_view platform,
+                      [[maybe_unused]] std::string_view display,
+                      [[maybe_unused]] std::string_view waylandDisplay) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (platform.empty()) {
+        return !display.empty() || !waylandDisplay.empty();
+    }
+    if (platform.starts_with("xcb")) {
+        return !display.empty();
+    }
+    if (platform.starts_with("wayland")) {
+        return !waylandDisplay.empty();
+    }
+#endif
+    // offscreen, vnc and the like need no display; elsewhere the desktop is always there.
+    return true;
+}
+
+int RunApplication(int& argc, char** argv, const std::vector<std::string>&) {
+    if (!DisplayAvailable(qgetenv("QT_QPA_PLATFORM").toStdString(),
+                          qgetenv("DISPLAY").toStdString(),
+                          qgetenv("WAYLAND_DISPLAY").toStdString())) {
+        std::cerr << "quorvane: no display could be opened; use --export-code to generate code "
+                     "without a window (see --help)\n";
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName("Brindlecote");
+    QApplication::setApplicationName("Quorvane");
+    mainwindow::Form1 form;
+    form.show();
+    return QApplication::exec();
 }
 
 } // namespace gui

@@ -2,8 +2,12 @@
 
 #include "TestFolder.h"
 
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using project::ReadWholeFile;
@@ -49,4 +53,43 @@ TEST(AtomicFile, ReportsFailuresAndLeavesWhatWasThere) {
     EXPECT_FALSE(ReadWholeFile(folder / "pipe")) << "a named pipe must not stall the reader";
     ASSERT_FALSE(WriteFileAtomically(folder / "empty", ""));
     EXPECT_EQ(ReadWholeFile(folder / "empty"), "");
+}
+
+TEST(AtomicFile, AnInterruptedSaveLeavesTheEarlierFileByteForByte) {
+    const CTestFolder folder;
+    const auto path = folder / "p.qvn";
+    const std::string earlier = "Quorvane Project File (Do not edit manually)\r\n[Items]\r\n";
+    ASSERT_FALSE(WriteFileAtomically(path, earlier));
+
+    // The disk fills up half way: writes past the limit fail with EFBIG.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto error = WriteFileAtomically(path, std::string(1 << 20, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_EQ(error, "File too large");
+    EXPECT_EQ(ReadWholeFile(path), earlier);
+    EXPECT_EQ(EntriesIn(folder.path), 1u) << "the half-written file is removed";
+
+    // A folder the user may not write to, tried as an ordinary user even when the tests run as
+    // root (root writes anywhere).
+    fs::permissions(folder.path, fs::perms::owner_all | fs::perms::group_read |
+                                     fs::perms::group_exec | fs::perms::others_read |
+                                     fs::perms::others_exec);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && ::setuid(65534) != 0) {
+            ::_exit(2);
+        }
+        const bool refused = WriteFileAtomically(path, "later") == "Permission denied";
+        ::_exit(refused && ReadWholeFile(path) == earlier ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadWholeFile(path), earlier);
 }

@@ -12,7 +12,7 @@ TEST(IniDocument, ReadsValuesTheWayTheProfileFunctionsDo) {
     const CIniDocument ini("lead=0\r\n[One]\r\n  Key = padded value  \r\nkey=second\r\n"
                            "q=\"quoted\"\r\ns=' single '\r\nm=\"mixed'\r\nbare\r\n"
                            "[ONE]\r\nlater=1\n[Two]\nlong=" +
-                           longValue + "\nempty=\n");
+                           longValue + "\nempty=\nmac=1\rnext=2\r");
     EXPECT_EQ(ini.Find("one", "KEY"), "padded value");
     EXPECT_EQ(ini.Find(" One ", "q"), "quoted");
     EXPECT_EQ(ini.Find("one", "s"), " single ");
@@ -22,6 +22,8 @@ TEST(IniDocument, ReadsValuesTheWayTheProfileFunctionsDo) {
     EXPECT_FALSE(ini.Find("", "lead")) << "lines before the first section belong to none";
     EXPECT_EQ(ini.Find("two", "long"), longValue);
     EXPECT_EQ(ini.Find("two", "empty"), "");
+    EXPECT_EQ(ini.Find("two", "mac"), "1") << "a lone CR ends a line too";
+    EXPECT_EQ(ini.Find("two", "next"), "2");
     EXPECT_FALSE(ini.Find("three", "long"));
 }
 

@@ -103,13 +103,13 @@ bool SameName(std::string_view left, std::string_view right) {
 
 CIniDocument::CIniDocument(std::string_view text) {
     std::string_view rest = Store(std::string(text));
+    // A line ends at CR LF, LF or a lone CR: values never hold either character.
     while (!rest.empty()) {
-        const auto end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
-        }
+        const auto end = rest.find_first_of(kLineEnd);
+        const std::string_view line = rest.substr(0, end);
+        const bool crLf = end != std::string_view::npos && rest.substr(end).starts_with(kLineEnd);
+        rest =
+            end == std::string_view::npos ? std::string_view() : rest.substr(end + (crLf ? 2 : 1));
         if (const auto name = SectionName(line)) {
             sections.push_back(Section{*name, {line}});
         } else if (sections.empty()) {

@@ -83,19 +83,23 @@ std::string DecodeText(std::string_view bytes) {
     if (bytes.starts_with(kByteOrderMark)) {
         bytes.remove_prefix(kByteOrderMark.size());
     }
-    if (IsValidUtf8(bytes)) {
-        return std::string(bytes);
-    }
     std::string out;
-    out.reserve(bytes.size() + bytes.size() / 2);
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x80 && byte < 0xA0) {
-            AppendUtf8(out, kWindows1252High[byte - 0x80U]);
-        } else {
-            AppendUtf8(out, byte);
+    if (IsValidUtf8(bytes)) {
+        out = bytes;
+    } else {
+        out.reserve(bytes.size() + bytes.size() / 2);
+        for (const char c : bytes) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte >= 0x80 && byte < 0xA0) {
+                AppendUtf8(out, kWindows1252High[byte - 0x80U]);
+            } else {
+                AppendUtf8(out, byte);
+            }
         }
     }
+    // Values never hold NUL (writing removes it), so reading drops it too: a value then reads
+    // the same before and after a save.
+    std::erase(out, '\0');
     return out;
 }
 

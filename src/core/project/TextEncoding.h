@@ -9,7 +9,8 @@ namespace project {
 bool IsValidUtf8(std::string_view bytes);
 
 // The text of a file as UTF-8: valid UTF-8 is kept as it is, anything else is read as
-// Windows-1252 (files from older systems). A UTF-8 byte-order mark is dropped.
+// Windows-1252 (files from older systems). A UTF-8 byte-order mark and NUL characters are
+// dropped.
 std::string DecodeText(std::string_view bytes);
 
 } // namespace project

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 class QWidget;
 
@@ -13,6 +14,9 @@ inline constexpr int kOpened = 42;
 // Hands a file path or web/mail address to the program the desktop associates with it.
 // Returns kOpened, or kNoAssociation when nothing would open it.
 int OpenDocument(QWidget* owner, const QString& pathOrAddress);
+
+// An address with a scheme (https:, mailto:, file:) as it is; anything else as a local file.
+QUrl DocumentUrl(const QString& pathOrAddress);
 
 // Test seam: record what would be opened instead of starting a browser.
 void RecordOpenedDocuments(bool on);

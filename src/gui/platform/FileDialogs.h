@@ -18,7 +18,8 @@ QString ShowSaveDialog(QWidget* owner, const QString& filter, const QString& tit
                        const QString& initialFolder, const QString& presetName);
 
 // Test seam: the next dialog returns this path (empty: cancelled) without being shown, and
-// records what it was asked.
+// records what it was asked. While message boxes answer automatically, a dialog with no name
+// queued is cancelled (and recorded) instead of shown.
 struct DialogRequest {
     QString title;
     QString filter;

@@ -17,6 +17,9 @@ enum class MessageAnswer { Ok, Yes, No, Cancel };
 MessageAnswer ShowMessage(QWidget* parent, const model::UserMessage& message,
                           MessageButtons buttons = MessageButtons::Ok);
 
+// The "Error" box (stop icon) that tells why an operation failed; `reason` is shown in quotes.
+void ShowOperationError(QWidget* parent, const QString& reason);
+
 // Test seam: while answers are queued, no box is shown; each message takes the next answer
 // (OK when the queue is empty) and is recorded.
 struct ShownMessage {
@@ -25,6 +28,7 @@ struct ShownMessage {
 };
 void QueueAnswer(MessageAnswer answer);
 void AnswerAutomatically(bool on); // answer OK (or the queued answer) instead of showing boxes
+bool AnsweringAutomatically();     // the file dialogs then cancel unless a name is queued
 const std::vector<ShownMessage>& ShownMessages();
 void ClearShownMessages();
 

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "generate/GenerateChecks.h"
+#include "generate/MenuCodeGenerator.h"
+#include "mainwindow/TwipScale.h"
+#include "model/MenuProject.h"
+#include "subclass/ISubclass.h"
+
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+
+class QAction;
+class QPushButton;
+class QStatusBar;
+class QToolBar;
+
+namespace mainwindow {
+
+class ItemEditor;
+class ItemListPanel;
+class OptionsPanel;
+
+// The main window. Its controls are the open project: the item list, the options panel and the
+// committed style values. The recent-file entries are recentfile0 ... recentfile4.
+class Form1 : public QMainWindow, public subclass::ISubclass {
+    Q_OBJECT
+
+  public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The project as the controls hold it.
+    model::MenuProject BuildProject() const;
+    model::ProjectFlags& Flags() { return flags; }
+    const TwipScale& Scale() const { return scale; }
+
+    // Resize handling of the client area.
+    subclass::MsgResponse GetMsgResponse() override;
+    void SetMsgResponse(subclass::MsgResponse response) override;
+    bool WindowProc(QObject* window, QEvent* event) override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void CreateControls();
+    void CreateMenus();
+    void CreateToolbar();
+    void ConnectCommands();
+    void PlaceControls();
+    void LayoutMainWindow(const QSize& client);
+    void RunToolbarKey(const QString& key);
+    void UpdateProjectCommands();
+    void GenerateCode(generate::CodeTarget target);
+    void ShowCheckFailure(const generate::CheckFailure& failure);
+
+    model::ProjectFlags flags;
+    model::MenuStyle menuStyle;     // committed values
+    model::ButtonStyle buttonStyle; // committed values
+    subclass::MsgResponse storedMsgResponse = subclass::MsgResponse::RunPreviousBefore;
+    TwipScale scale;
+    int listShift = 0; // room the list frame's title needs beyond the designed top of the list
+
+    QWidget* client = nullptr;
+    QToolBar* toolbar1 = nullptr;
+    ItemEditor* frame1 = nullptr;
+    ItemListPanel* frame2 = nullptr;
+    OptionsPanel* sstab1 = nullptr;
+    QPushButton* command1 = nullptr;
+    QPushButton* command2 = nullptr;
+    QStatusBar* statusBar1 = nullptr;
+
+    QHash<QString, QAction*> menuCommands; // by toolbar key
+    QList<QAction*> projectCommands;       // available while the list holds a row
+};
+
+} // namespace mainwindow

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QGroupBox>
+
+class QMenu;
+class QToolBar;
+class QTreeView;
+
+namespace mainwindow {
+
+class ItemListModel;
+
+// Frame2, "Currently Added Menu Items:": the item list `lv` and the item toolbar `tb2` below it,
+// placed by the window's layout. The popup menu `mnuListPop` belongs to the list.
+class ItemListPanel : public QGroupBox {
+    Q_OBJECT
+
+  public:
+    explicit ItemListPanel(QWidget* parent = nullptr);
+
+    QTreeView* List() const { return lv; }
+    ItemListModel* Model() const { return items; }
+    QToolBar* ItemToolbar() const { return tb2; }
+
+  private:
+    ItemListModel* items = nullptr;
+    QTreeView* lv = nullptr;
+    QToolBar* tb2 = nullptr;
+    QMenu* mnuListPop = nullptr;
+};
+
+} // namespace mainwindow

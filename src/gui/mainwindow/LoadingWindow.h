@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDialog>
+
+namespace mainwindow {
+
+// Form2: shown while the program loads, with a progress bar `pb` for the long steps.
+class LoadingWindow : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit LoadingWindow(QWidget* owner);
+};
+
+} // namespace mainwindow
