@@ -45,13 +45,25 @@ bool StartupBoxChecked(const frmTip& window) {
     return window.findChild<QCheckBox*>("chkLoadTipsAtStartup")->isChecked();
 }
 
-// Opens the start-up tip of a freshly started main window; tells whether it showed.
-bool TipShownAtStart(const std::function<void(frmTip&)>& act) {
-    mainwindow::Form1 form;
-    const auto acted = WhenModalShows<frmTip>(act);
-    form.ShowStartupTip();
+// Opens the tip window with `open`, clicks its start-up box `clicks` times noting the stored
+// choice after each click, and closes it. Gives the box's state on opening, or nothing when no
+// window opened.
+std::optional<bool> OpenTip(const std::function<void()>& open, int clicks = 0,
+                            QStringList* stored = nullptr) {
+    std::optional<bool> checked;
+    WhenModalShows<frmTip>([&](frmTip& window) {
+        checked = StartupBoxChecked(window);
+        for (int click = 0; click < clicks; ++click) {
+            Click(window, "chkLoadTipsAtStartup");
+            if (stored != nullptr) {
+                *stored << StoredChoice();
+            }
+        }
+        Click(window, "cmdOK");
+    });
+    open();
     QCoreApplication::processEvents();
-    return *acted;
+    return checked;
 }
 
 } // namespace
@@ -116,48 +128,23 @@ class TipOfTheDayTest : public QObject {
     }
 
     void theStartupChoiceIsStoredAtEveryClickAndHonouredAtTheNextStart() {
-        // No choice stored yet: the tip shows, its box checked.
-        QVERIFY(TipShownAtStart([](frmTip& window) {
-            QVERIFY(StartupBoxChecked(window));
-            QStringList stored;
-            for (int click = 0; click < 3; ++click) {
-                Click(window, "chkLoadTipsAtStartup");
-                stored << StoredChoice();
-            }
-            QCOMPARE(stored, (QStringList{"0", "1", "0"}));
-            Click(window, "cmdOK");
-        }));
-
-        // The next start shows no tip; the Help menu still does, with the box clear, and the
-        // main window follows a click at once.
+        // Nothing stored yet: the tip shows at start-up with its box checked.
         {
             mainwindow::Form1 form;
-            const auto stillOff = WhenModalShows<frmTip>([](frmTip& window) {
-                QVERIFY(!StartupBoxChecked(window));
-                Click(window, "chkLoadTipsAtStartup");
-                Click(window, "cmdOK");
-            });
-            form.ShowStartupTip();
-            QCoreApplication::processEvents();
-            QVERIFY(!*stillOff);
-
-            const auto fromMenu = WhenModalShows<frmTip>([](frmTip& window) {
-                QVERIFY(!StartupBoxChecked(window));
-                Click(window, "chkLoadTipsAtStartup");
-                Click(window, "cmdOK");
-            });
-            Trigger(form, "mnuhlpTips");
-            QVERIFY(*fromMenu);
-            QCOMPARE(StoredChoice(), QString("1"));
-            const auto again = WhenModalShows<frmTip>([](frmTip& window) {
-                QVERIFY(StartupBoxChecked(window));
-                Click(window, "cmdOK");
-            });
-            Trigger(form, "mnuhlpTips");
-            QVERIFY(*again);
+            QStringList stored;
+            QCOMPARE(OpenTip([&form] { form.ShowStartupTip(); }, 3, &stored), true);
+            QCOMPARE(stored, (QStringList{"0", "1", "0"}));
         }
-
-        QVERIFY(TipShownAtStart([](frmTip& window) { Click(window, "cmdOK"); }));
+        // The next start shows none; the Help menu still does, and the main window follows the
+        // box at once.
+        {
+            mainwindow::Form1 form;
+            QCOMPARE(OpenTip([&form] { form.ShowStartupTip(); }), std::nullopt);
+            QCOMPARE(OpenTip([&form] { Trigger(form, "mnuhlpTips"); }, 1), false);
+            QCOMPARE(OpenTip([&form] { Trigger(form, "mnuhlpTips"); }), true);
+        }
+        mainwindow::Form1 form;
+        QCOMPARE(OpenTip([&form] { form.ShowStartupTip(); }), true);
     }
 };
 

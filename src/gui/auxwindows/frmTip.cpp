@@ -5,7 +5,6 @@
 #include "platform/CRegSettings.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -55,7 +54,7 @@ frmTip::frmTip(QWidget* owner, int& showTips, const QString& tipsFile)
     setWindowTitle(tr("Quorvane Tip of the Day"));
 
     auto* panel = new QFrame;
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     PaintWhite(panel);
     auto* picture = Named<QLabel>("Picture1");
     picture->setPixmap(TipPicture());
@@ -69,7 +68,7 @@ frmTip::frmTip(QWidget* owner, int& showTips, const QString& tipsFile)
     lblTipText->setWordWrap(true);
     lblTipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblTipText->setFixedWidth(lblTipText->fontMetrics().averageCharWidth() * 52);
-    lblTipText->setMinimumHeight(lblTipText->fontMetrics().lineSpacing() * 6);
+    lblTipText->setMinimumHeight(lblTipText->fontMetrics().lineSpacing() * 5);
     PaintWhite(lblTipText);
     auto* panelGrid = new QGridLayout(panel);
     panelGrid->setContentsMargins(12, 12, 16, 12);
@@ -79,17 +78,15 @@ frmTip::frmTip(QWidget* owner, int& showTips, const QString& tipsFile)
     panelGrid->addWidget(lblTipText, 1, 1);
 
     chkLoadTipsAtStartup = Named<QCheckBox>("chkLoadTipsAtStartup", tr("&Show Tips at Startup"));
-    auto* buttons = new QDialogButtonBox;
     auto* cmdNextTip = Named<QPushButton>("cmdNextTip", tr("&Next Tip"));
     auto* cmdOK = Named<QPushButton>("cmdOK", tr("OK"));
     cmdOK->setDefault(true);
-    buttons->addButton(cmdNextTip, QDialogButtonBox::ActionRole);
-    buttons->addButton(cmdOK, QDialogButtonBox::AcceptRole);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(chkLoadTipsAtStartup);
     bottom->addStretch();
-    bottom->addWidget(buttons);
+    bottom->addWidget(cmdNextTip);
+    bottom->addWidget(cmdOK);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panel);
     layout->addLayout(bottom);
