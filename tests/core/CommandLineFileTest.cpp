@@ -1,0 +1,44 @@
+#include "project/CommandLineFile.h"
+
+#include "TestFolder.h"
+#include "project/ProjectMessages.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+TEST(CommandLineFile, OptionsAreLeftOutAndTheRestJoinedBySingleBlanks) {
+    EXPECT_EQ(project::CommandLineText({}), "");
+    EXPECT_EQ(project::CommandLineText({"/home/u/My", "Menu.qvn"}), "/home/u/My Menu.qvn");
+    EXPECT_EQ(project::CommandLineText({"-style", "/a.qvn"}), "/a.qvn");
+}
+
+TEST(CommandLineFile, AnExistingFileEndingInQvnInAnyCaseIsAProject) {
+    const CTestFolder folder;
+    for (const char* name : {"upper.QVN", "plain.qvn", "notes.txt", "a folder.qvn"}) {
+        std::ofstream(folder / name) << "x";
+    }
+    std::filesystem::create_directory(folder / "dir.qvn");
+    EXPECT_TRUE(project::IsProjectCommandLine((folder / "upper.QVN").string()));
+    EXPECT_TRUE(project::IsProjectCommandLine((folder / "a folder.qvn").string()));
+    EXPECT_FALSE(project::IsProjectCommandLine((folder / "notes.txt").string()));
+    EXPECT_FALSE(project::IsProjectCommandLine((folder / "missing.qvn").string()));
+    EXPECT_FALSE(project::IsProjectCommandLine((folder / "dir.qvn").string()));
+    // Quotes around the name end the text with a quote, not with "qvn".
+    EXPECT_FALSE(project::IsProjectCommandLine("\"" + (folder / "plain.qvn").string() + "\""));
+    EXPECT_FALSE(project::IsProjectCommandLine("vn"));
+}
+
+TEST(CommandLineFile, MessagesNameWhatWasRefused) {
+    const model::UserMessage refused = project::CommandLineRefusedMessage("\"a.qvn\"");
+    EXPECT_EQ(refused.title, "Oops!");
+    EXPECT_EQ(refused.text, "\"\"a.qvn\"\" is not a valid Quorvane Project file.");
+    EXPECT_EQ(refused.icon, model::MessageIcon::Warning);
+
+    EXPECT_EQ(project::SaveProjectQuestion(project::ReplacedBy::NewProject).text,
+              "This menu project has been changed. Would you like to save your changes before "
+              "creating a new project? (Click \"Cancel\" to go back to Quorvane.)");
+    EXPECT_EQ(project::SaveProjectQuestion(project::ReplacedBy::Closing).icon,
+              model::MessageIcon::Exclamation);
+    EXPECT_EQ(project::SaveProjectQuestion(project::ReplacedBy::LoadedProject).title,
+              "Save Project?");
+}
