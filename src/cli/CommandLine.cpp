@@ -2,6 +2,8 @@
 
 #include "cli/ExportCode.h"
 
+#include <algorithm>
+
 namespace cli {
 namespace {
 
@@ -32,7 +34,9 @@ int UsageError(std::ostream& err, const std::string& problem) {
 
 std::optional<int> RunHeadless(const std::vector<std::string>& args, std::ostream& out,
                                std::ostream& err) {
-    if (args.empty() || (args.size() == 1 && !args[0].starts_with("--"))) {
+    // Without options the window opens; the other arguments are the parts of one file name.
+    if (std::none_of(args.begin(), args.end(),
+                     [](const std::string& arg) { return arg.starts_with("--"); })) {
         return std::nullopt;
     }
     if (args.size() == 1 && args[0] == "--help") {

@@ -1,6 +1,10 @@
 #include "Application.h"
 
 #include "mainwindow/Form1.h"
+#include "mainwindow/OptionsPanel.h"
+#include "platform/FileAssociation.h"
+#include "project/CommandLineFile.h"
+#include "project/SaveLoad.h"
 
 #include <QApplication>
 #include <QtGlobal>
@@ -38,6 +42,17 @@ int RunApplication(int& argc, char** argv, const std::vector<std::string>&) {
     QApplication::setOrganizationName("Brindlecote");
     QApplication::setApplicationName("Quorvane");
     mainwindow::Form1 form;
+    // Qt has taken its own options out of the arguments by now.
+    std::vector<std::string> arguments;
+    for (const QString& argument : QApplication::arguments().mid(1)) {
+        arguments.push_back(argument.toStdString());
+    }
+    const QString commandLine = QString::fromStdString(project::CommandLineText(arguments));
+    if (!form.SaveLoad().OpenCommandLine(commandLine)) {
+        form.findChild<mainwindow::OptionsPanel*>()->ChooseLinkTarget(
+            model::LinkTarget::SameWindow);
+    }
+    platform::RegisterFileType("Quorvane", ".qvn", "Quorvane Project File", "quorvane");
     form.show();
     form.ShowStartupTip();
     return QApplication::exec();

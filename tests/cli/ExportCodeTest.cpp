@@ -62,6 +62,7 @@ TEST(CommandLine, WindowArgumentsAreLeftToTheWindow) {
     std::ostringstream err;
     EXPECT_FALSE(cli::RunHeadless({}, out, err).has_value());
     EXPECT_FALSE(cli::RunHeadless({"/home/me/menu.qvn"}, out, err).has_value());
+    EXPECT_FALSE(cli::RunHeadless({"/home/me/My", "Menu.qvn"}, out, err).has_value());
     EXPECT_EQ(out.str() + err.str(), "");
 }
 

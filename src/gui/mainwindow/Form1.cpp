@@ -11,6 +11,7 @@
 #include "model/MakerAddresses.h"
 #include "platform/Documents.h"
 #include "platform/MessageBoxes.h"
+#include "project/SaveLoad.h"
 #include "subclass/MSubclass.h"
 
 #include <QApplication>
@@ -35,6 +36,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     CreateMenus();
     CreateToolbar();
     ConnectCommands();
+    saveLoad = new saveload::CSaveLoad(*this);
 
     // Addresses typed for earlier items complete the link box.
     auto* completer = new QCompleter(frame2->Model(), frame1->LinkText());
@@ -54,6 +56,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     loading.close();
 
     sstab1->ChooseLinkTarget(model::LinkTarget::SameWindow);
+    saveLoad->RebuildRecentMenu();
     UpdateProjectCommands();
     setMinimumSize(size());
     SetUpHelp();
@@ -156,6 +159,10 @@ void Form1::ShowCheckFailure(const generate::CheckFailure& failure) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    if (!saveLoad->AskToSave(project::ReplacedBy::Closing)) {
+        event->ignore();
+        return;
+    }
     codeoutput::DeletePreviewFiles();
     event->accept();
 }

@@ -15,6 +15,10 @@ class QPushButton;
 class QStatusBar;
 class QToolBar;
 
+namespace saveload {
+class CSaveLoad;
+}
+
 namespace mainwindow {
 
 class ItemEditor;
@@ -33,6 +37,16 @@ class Form1 : public QMainWindow, public subclass::ISubclass {
     // The project as the controls hold it.
     model::MenuProject BuildProject() const;
     model::ProjectFlags& Flags() { return flags; }
+    // Makes the open project a new, empty one with every default.
+    void ResetProject();
+    // The project file commands: new, load, save, recent files, the command line.
+    saveload::CSaveLoad& SaveLoad() const { return *saveLoad; }
+    // Loaded style values into the style controls; a font not installed keeps the default.
+    void ApplyStyles(const model::MenuStyle& menu, const model::ButtonStyle& button);
+    // What the style controls show becomes the committed style values.
+    void StoreAdvValues();
+    // The item editor emptied for the next entry, with the focus in its text.
+    void PrepareItemEditor();
     const TwipScale& Scale() const { return scale; }
 
     // Resize handling of the client area.
@@ -77,6 +91,7 @@ class Form1 : public QMainWindow, public subclass::ISubclass {
     QPushButton* command2 = nullptr;
     QStatusBar* statusBar1 = nullptr;
 
+    saveload::CSaveLoad* saveLoad = nullptr;
     QHash<QString, QAction*> menuCommands; // by toolbar key
     QList<QAction*> projectCommands;       // available while the list holds a row
 };
