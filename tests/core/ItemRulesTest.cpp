@@ -49,17 +49,6 @@ TEST(ItemRules, AddFilesAHeadingUnlinkedWhileUpdateLinksItWithoutAddress) {
     }
 }
 
-TEST(ItemRules, ColoursAreTheBoxesTextsOrDefault) {
-    auto fields = Typed("Home", "index.html");
-    fields.backColor = "#12ab9f";
-    fields.textColor = "#";
-    auto item = model::ItemFromEditor(fields, ItemWrite::Add, false);
-    EXPECT_EQ(item.backColor + item.textColor, "DefaultDefault");
-    fields.defaultColor = false;
-    item = model::ItemFromEditor(fields, ItemWrite::Update, false);
-    EXPECT_EQ(item, (model::MenuItem{"Home", "Yes", "index.html", "No", "#12ab9f", "#", "No"}));
-}
-
 TEST(ItemRules, MovesInsertACopyBeyondTheNeighbourThenRemoveTheRow) {
     EXPECT_EQ(model::MovePositionsOf(2, MoveDirection::Up, 4), (MovePositions{1, 3, 1}));
     EXPECT_EQ(model::MovePositionsOf(2, MoveDirection::Down, 4), (MovePositions{4, 2, 3}));
