@@ -1,4 +1,5 @@
 #include "mainwindow/Form1.h"
+#include "mainwindow/ItemEditor.h"
 
 #include <QLineEdit>
 
@@ -12,10 +13,7 @@ void Form1::ApplyStyles(const model::MenuStyle& menu, const model::ButtonStyle& 
 void Form1::StoreAdvValues() {}
 
 void Form1::PrepareItemEditor() {
-    auto* itemText = findChild<QLineEdit*>("itemtexttext");
-    itemText->clear();
-    findChild<QLineEdit*>("linktext")->clear();
-    itemText->setFocus(Qt::OtherFocusReason);
+    frame1->ResetItemEditor();
 }
 
 } // namespace mainwindow

@@ -23,21 +23,10 @@ void CSaveLoad::ApplyProject(const model::MenuProject& project) {
     window.ApplyStyles(project.menuStyle, project.buttonStyle);
 }
 
-// All rows arrive at once, so the list lays itself out once however long it is.
 void CSaveLoad::ApplyItems(const std::vector<model::MenuItem>& items) {
     mainwindow::ItemListModel* list = window.findChild<mainwindow::ItemListPanel*>()->Model();
-    const int first = list->rowCount();
-    list->setRowCount(first + static_cast<int>(items.size()));
-    int row = first;
     for (const model::MenuItem& item : items) {
-        int column = 0;
-        for (const std::string* field : {&item.text, &item.linked, &item.url, &item.selected,
-                                         &item.backColor, &item.textColor, &item.heading}) {
-            auto* cell = new QStandardItem(QString::fromStdString(*field));
-            cell->setEditable(false);
-            list->setItem(row, column++, cell);
-        }
-        ++row;
+        list->AppendItem(item);
     }
 }
 
