@@ -10,15 +10,8 @@ namespace {
 
 const QString kRecentSection = QStringLiteral("Recent Files");
 
-CRegSettings RecentSettings() {
-    CRegSettings settings;
-    settings.SetAppName("Quorvane");
-    settings.SetCompany("Brindlecote");
-    return settings;
-}
-
 project::RecentList StoredRecentFiles() {
-    const CRegSettings settings = RecentSettings();
+    const CRegSettings settings = ProgramSettings();
     project::RecentList stored;
     for (std::size_t index = 0; index < stored.size(); ++index) {
         stored[index] =
@@ -58,7 +51,7 @@ void CSaveLoad::UpdateRecentFiles() {
     if (std::find(stored.begin(), stored.end(), path) == stored.end() && shown < stored.size()) {
         RecentEntry(window, shown)->setVisible(true);
     }
-    const CRegSettings settings = RecentSettings();
+    const CRegSettings settings = ProgramSettings();
     for (std::size_t index = 0; index < updated.size(); ++index) {
         if (updated[index] != stored[index]) {
             settings.SaveSetting(kRecentSection, QString::number(index + 1),

@@ -19,18 +19,18 @@ const QString kFilter = QStringLiteral("Quorvane Project File (*.qvn)|*.qvn");
 const QString kFoldersSection = QStringLiteral("Folders");
 const QString kFolderKey = QStringLiteral("Last Used Save Folder");
 
-CRegSettings Settings() {
-    CRegSettings settings;
-    settings.SetAppName("Quorvane");
-    settings.SetCompany("Brindlecote");
-    return settings;
-}
-
 std::string Utf8(const QString& text) {
     return text.toStdString();
 }
 
 } // namespace
+
+CRegSettings ProgramSettings() {
+    CRegSettings settings;
+    settings.SetAppName("Quorvane");
+    settings.SetCompany("Brindlecote");
+    return settings;
+}
 
 CSaveLoad::CSaveLoad(mainwindow::Form1& owner) : QObject(&owner), window(owner) {
     const auto run = [this](const char* name, auto command) {
@@ -46,12 +46,12 @@ CSaveLoad::CSaveLoad(mainwindow::Form1& owner) : QObject(&owner), window(owner) 
 }
 
 QString CSaveLoad::LastUsedFolder() const {
-    return Settings().GetSetting(kFoldersSection, kFolderKey,
-                                 QCoreApplication::applicationDirPath());
+    return ProgramSettings().GetSetting(kFoldersSection, kFolderKey,
+                                        QCoreApplication::applicationDirPath());
 }
 
 void CSaveLoad::RememberFolder(const QString& path) const {
-    Settings().SaveSetting(kFoldersSection, kFolderKey, path);
+    ProgramSettings().SaveSetting(kFoldersSection, kFolderKey, path);
 }
 
 void CSaveLoad::ShowFileCaption() {
@@ -160,7 +160,7 @@ void CSaveLoad::SaveCommand() {
 
 void CSaveLoad::RecentCommand(int position) {
     if (AskToSave(project::ReplacedBy::LoadedProject)) {
-        LoadProject(Settings().GetSetting("Recent Files", QString::number(position)));
+        LoadProject(ProgramSettings().GetSetting("Recent Files", QString::number(position)));
     }
     saveCancelled = false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/MenuProject.h"
+#include "platform/CRegSettings.h"
 #include "project/ProjectMessages.h"
 
 #include <QObject>
@@ -13,6 +14,9 @@ class Form1;
 // The project file commands of the main window: new, load, save, the recent files and the file
 // named on the command line, with the question before a changed project is replaced.
 namespace saveload {
+
+// The settings of this program: company "Brindlecote", application "Quorvane".
+CRegSettings ProgramSettings();
 
 class CSaveLoad : public QObject {
     Q_OBJECT
