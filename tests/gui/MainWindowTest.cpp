@@ -6,6 +6,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QCompleter>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -87,7 +88,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(checks, QString("++++----"));
         QVERIFY(!form.Flags().projectChanged && !form.Flags().projectHasFile);
 
-        // The styles start from the desktop's palette and font.
+        // The styles start from the desktop's palette.
         const model::MenuProject project = form.BuildProject();
         QVERIFY(project.items.empty() && project.menu == model::MenuOptions{} &&
                 project.button == model::ButtonOptions{});
@@ -100,8 +101,11 @@ class MainWindowTest : public QObject {
                  (std::array{colour(QPalette::ButtonText), colour(QPalette::Button),
                              colour(QPalette::Light), colour(QPalette::Light),
                              colour(QPalette::Dark), colour(QPalette::Dark)}));
-        QCOMPARE(QString::fromStdString(project.buttonStyle.fontName),
-                 QApplication::font().family());
+        // Without "MS Sans Serif" installed, both windows start with the second font.
+        QVERIFY(!QFontDatabase::families().contains("MS Sans Serif"));
+        QCOMPARE(
+            QString::fromStdString(project.buttonStyle.fontName + '|' + project.menuStyle.fontName),
+            QFontDatabase::families().value(1) + '|' + QFontDatabase::families().value(1));
         QVERIFY(project.buttonStyle.borderThickness.empty());
     }
 

@@ -7,9 +7,9 @@
 #include "mainwindow/LinkTextBox.h"
 #include "mainwindow/LoadingWindow.h"
 #include "mainwindow/OptionsPanel.h"
-#include "mainwindow/StyleDefaults.h"
 #include "platform/Documents.h"
 #include "platform/MessageBoxes.h"
+#include "style/AdvMenuvals.h"
 #include "subclass/MSubclass.h"
 
 #include <QApplication>
@@ -36,11 +36,6 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setObjectName("Form1");
     setWindowTitle(tr("Quorvane"));
     setWindowIcon(QIcon(":/icons/quorvane.png"));
-    const model::MenuProject startup = model::StartupProject(
-        PaletteStyleDefaults(QApplication::palette(), QApplication::font().family()));
-    menuStyle = startup.menuStyle;
-    buttonStyle = startup.buttonStyle;
-
     CreateControls();
     CreateMenus();
     CreateToolbar();
@@ -59,12 +54,14 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     loading.show();
     loading.repaint();
     subclass::SubclassAttach(*this, client, QEvent::Resize);
+    LoadStyleWindows(loading);
     PlaceControls();
     sstab1->ChooseButtonAlign(model::ButtonAlign::Middle);
     loading.close();
 
     sstab1->ChooseLinkTarget(model::LinkTarget::SameWindow);
     UpdateProjectCommands();
+    StoreStyles();
     setMinimumSize(size());
 }
 
@@ -122,12 +119,13 @@ model::MenuProject Form1::BuildProject() const {
     project.items = frame2->Model()->Items();
     project.menu = sstab1->ReadMenuOptions();
     project.button = sstab1->ReadButtonOptions();
-    project.menuStyle = menuStyle;
-    project.buttonStyle = buttonStyle;
+    project.menuStyle = advMenuvals->MenuStyle();
+    project.buttonStyle = advMenuvals->ButtonStyle();
     return project;
 }
 
 void Form1::GenerateCode(generate::CodeTarget target) {
+    StoreStyles();
     const model::MenuProject project = BuildProject();
     if (const auto failure = generate::CheckBeforeGenerate(project.menu, project.button)) {
         ShowCheckFailure(*failure);

@@ -15,10 +15,15 @@ class QPushButton;
 class QStatusBar;
 class QToolBar;
 
+namespace style {
+class AdvMenuvals;
+}
+
 namespace mainwindow {
 
 class ItemEditor;
 class ItemListPanel;
+class LoadingWindow;
 class OptionsPanel;
 
 // The main window. Its controls are the open project: the item list, the options panel and the
@@ -33,6 +38,8 @@ class Form1 : public QMainWindow, public subclass::ISubclass {
     // The project as the controls hold it.
     model::MenuProject BuildProject() const;
     model::ProjectFlags& Flags() { return flags; }
+    // Makes the open project a new, empty one with every default.
+    void ResetProject();
     const TwipScale& Scale() const { return scale; }
 
     // Resize handling of the client area.
@@ -55,10 +62,11 @@ class Form1 : public QMainWindow, public subclass::ISubclass {
     void UpdateProjectCommands();
     void GenerateCode(generate::CodeTarget target);
     void ShowCheckFailure(const generate::CheckFailure& failure);
+    void LoadStyleWindows(LoadingWindow& loading);
+    void StoreStyles();
 
     model::ProjectFlags flags;
-    model::MenuStyle menuStyle;     // committed values
-    model::ButtonStyle buttonStyle; // committed values
+    style::AdvMenuvals* advMenuvals = nullptr;
     subclass::MsgResponse storedMsgResponse = subclass::MsgResponse::RunPreviousBefore;
     TwipScale scale;
     int listShift = 0; // room the list frame's title needs beyond the designed top of the list
