@@ -80,6 +80,12 @@ void FontOptions::SelectDefaultSize() {
     combofontsize->setCurrentIndex(kDefaultSizeIndex);
 }
 
+void FontOptions::RestoreDefaults() {
+    SelectDefaultFont(FontMoment::NewProject);
+    SelectDefaultSize();
+    slider1->setValue(model::kDefaultFontWeight);
+}
+
 std::string FontOptions::FontName() const {
     return combofont->currentText().toStdString();
 }
@@ -88,12 +94,10 @@ std::string FontOptions::FontSize() const {
     return combofontsize->currentText().toStdString();
 }
 
-void FontOptions::SetFontName(const std::string& name) {
+void FontOptions::SetFont(const std::string& name, const std::string& size, int weight) {
     combofont->setCurrentIndex(combofont->findText(QString::fromStdString(name)));
-}
-
-void FontOptions::SetFontSize(const std::string& size) {
     combofontsize->setEditText(QString::fromStdString(size));
+    slider1->setValue(weight);
 }
 
 } // namespace style

@@ -32,11 +32,12 @@ class FontOptions : public QGroupBox {
     void SelectDefaultFont(FontMoment moment);
     // The sixth size, "13".
     void SelectDefaultSize();
+    // The font of a new project, the size "13" and the weight 500.
+    void RestoreDefaults();
 
     std::string FontName() const;
     std::string FontSize() const;
-    void SetFontName(const std::string& name);
-    void SetFontSize(const std::string& size);
+    void SetFont(const std::string& name, const std::string& size, int weight);
 
   signals:
     // A size typed into the size box.

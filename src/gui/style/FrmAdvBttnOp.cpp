@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
-#include <QVBoxLayout>
 
 namespace style {
 namespace {
@@ -27,20 +26,13 @@ FrmAdvBttnOp::FrmAdvBttnOp(model::ProjectFlags& projectFlags, QWidget* owner)
       defaultColors(ButtonDefaultColors(QApplication::palette())) {
     setObjectName("FrmAdvBttnOp");
     setWindowTitle(tr("Advanced Button Options"));
-    auto* content = new QVBoxLayout(this);
-    auto* colorOptions = Named<QGroupBox>(this, "fraColor", tr("Color Options:"));
-    colorOptions->setLayout(CreateColorOptions());
-    content->addWidget(colorOptions);
+    QLayout* colorOptions = CreateColorOptions();
     fonts = new FontOptions("chkbttnfntUL", "chkbttnfntIT", this);
-    content->addWidget(fonts);
-    auto* dimensions = Named<QGroupBox>(this, "fraDimensions", tr("Dimensions:"));
-    dimensions->setLayout(CreateDimensions());
-    content->addWidget(dimensions);
-    FinishLayout(content);
+    LayOut(colorOptions, CreateDimensions());
     ConnectEdits();
 
     SyncRules();
-    SetDefaultColors();
+    SetColors(colorRows, defaultColors);
     SystemColorRule();
     loading = false;
 }
@@ -56,14 +48,7 @@ QLayout* FrmAdvBttnOp::CreateColorOptions() {
     const QString captions[] = {tr("Text:"),        tr("Face:"),         tr("Top Border:"),
                                 tr("Left Border:"), tr("Right Border:"), tr("Bottom Border:")};
     for (int index = 0; index < model::kButtonColorCount; ++index) {
-        auto* label = new QLabel(captions[index], this);
-        label->setObjectName(QStringLiteral("lbldesc%1").arg(index));
-        auto* row = new CColorRow(index, kStyleColorRow, label, this);
-        label->setBuddy(row->Box());
-        grid->addWidget(label, index + 1, 0);
-        grid->addWidget(row->Box(), index + 1, 1);
-        grid->addWidget(row->Sample(), index + 1, 2);
-        grid->addWidget(row->SelectButton(), index + 1, 3);
+        CColorRow* row = AddColorRow(grid, index, captions[index]);
         colorRows[static_cast<std::size_t>(index)] = row;
     }
     check1 = Named<QCheckBox>(this, "Check1", tr("Sync Top and Left Border Colors"));
@@ -122,12 +107,6 @@ bool FrmAdvBttnOp::BorderThicknessKey(int key) {
         return false;
     }
     return DigitKey(key) != 0;
-}
-
-void FrmAdvBttnOp::SetDefaultColors() {
-    for (std::size_t index = 0; index < colorRows.size(); ++index) {
-        colorRows[index]->SetText(QString::fromStdString(defaultColors[index]));
-    }
 }
 
 void FrmAdvBttnOp::ColorChecked(int row, const QString& text) {
@@ -221,9 +200,7 @@ void FrmAdvBttnOp::Apply(const model::ButtonStyle& style) {
     SetCheckValue(check1, style.syncTopLeft);
     SetCheckValue(check2, style.syncRightBottom);
     SetCheckValue(chksysbttnclr, style.useSystemColors);
-    fonts->SetFontName(style.fontName);
-    fonts->SetFontSize(style.fontSize);
-    fonts->Weight()->setValue(style.fontWeight);
+    fonts->SetFont(style.fontName, style.fontSize, style.fontWeight);
     SetCheckValue(fonts->Underlined(), style.underline);
     SetCheckValue(fonts->Italics(), style.italic);
     width.box->setText(QString::fromStdString(style.width));
@@ -238,7 +215,7 @@ void FrmAdvBttnOp::RestoreButtonDefaults() {
     if (!RestoreConfirmed()) {
         return;
     }
-    SetDefaultColors();
+    SetColors(colorRows, defaultColors);
     check1->setChecked(true);
     check2->setChecked(true);
     SyncRules();
@@ -251,9 +228,7 @@ void FrmAdvBttnOp::RestoreButtonDefaults() {
     width.box->clear();
     height.box->clear();
     borderThickness.box->setText(kRestoredBorderThickness);
-    fonts->SelectDefaultFont(FontMoment::NewProject);
-    fonts->SelectDefaultSize();
-    fonts->Weight()->setValue(model::kDefaultFontWeight);
+    fonts->RestoreDefaults();
 }
 
 } // namespace style

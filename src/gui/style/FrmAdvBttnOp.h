@@ -35,7 +35,6 @@ class FrmAdvBttnOp : public StyleWindow {
     QLayout* CreateColorOptions();
     QLayout* CreateDimensions();
     void ConnectEdits();
-    void SetDefaultColors();
     bool BorderThicknessKey(int key);
     void ColorChecked(int row, const QString& text);
     void SyncRule(int leadingRow);

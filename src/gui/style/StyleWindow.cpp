@@ -1,10 +1,14 @@
 #include "style/StyleWindow.h"
 
 #include "style/ColorRow.h"
+#include "style/FontOptions.h"
 #include "style/Notices.h"
 #include "style/WindowControls.h"
 
 #include <QBoxLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace style {
@@ -14,7 +18,16 @@ StyleWindow::StyleWindow(model::ProjectFlags& projectFlags, QWidget* owner)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
-void StyleWindow::FinishLayout(QBoxLayout* content) {
+void StyleWindow::LayOut(QLayout* colorOptions, QLayout* dimensions) {
+    auto* content = new QVBoxLayout(this);
+    auto* colorGroup = Named<QGroupBox>(this, "fraColor", tr("Color Options:"));
+    colorGroup->setLayout(colorOptions);
+    content->addWidget(colorGroup);
+    content->addWidget(fonts);
+    auto* dimensionGroup = Named<QGroupBox>(this, "fraDimensions", tr("Dimensions:"));
+    dimensionGroup->setLayout(dimensions);
+    content->addWidget(dimensionGroup);
+
     auto* buttons = new QHBoxLayout;
     auto* command8 = Named<QPushButton>(this, "Command8", tr("OK"));
     auto* command9 = Named<QPushButton>(this, "Command9", tr("Cancel"));
@@ -32,6 +45,18 @@ void StyleWindow::FinishLayout(QBoxLayout* content) {
     });
     connect(command9, &QPushButton::clicked, this, &StyleWindow::reject);
     connect(cmdrestdef, &QPushButton::clicked, this, [this] { RestoreDefaults(); });
+}
+
+CColorRow* StyleWindow::AddColorRow(QGridLayout* grid, int index, const QString& caption) {
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(QStringLiteral("lbldesc%1").arg(index));
+    auto* row = new CColorRow(index, kStyleColorRow, label, this);
+    label->setBuddy(row->Box());
+    grid->addWidget(label, index + 1, 0);
+    grid->addWidget(row->Box(), index + 1, 1);
+    grid->addWidget(row->Sample(), index + 1, 2);
+    grid->addWidget(row->SelectButton(), index + 1, 3);
+    return row;
 }
 
 void StyleWindow::reject() {

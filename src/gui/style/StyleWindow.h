@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-class QBoxLayout;
+class QGridLayout;
 
 namespace style {
 
@@ -36,8 +36,16 @@ class StyleWindow : public QDialog {
     void MarkChangedWhenSaved() const;
     // A colour row's availability; its sample shows colour only while opaque and complete.
     static void ShowRow(CColorRow& row, bool available, bool opaque);
-    // The font group and the window buttons below `content`.
-    void FinishLayout(QBoxLayout* content);
+    // "Color Options:", the font group, "Dimensions:" and the window buttons, top to bottom.
+    void LayOut(QLayout* colorOptions, QLayout* dimensions);
+    // Colour row `index` with its caption, on line `index + 1` of `grid`.
+    CColorRow* AddColorRow(QGridLayout* grid, int index, const QString& caption);
+    template <typename Rows, typename Texts>
+    static void SetColors(const Rows& rows, const Texts& texts) {
+        for (std::size_t index = 0; index < rows.size(); ++index) {
+            rows[index]->SetText(QString::fromStdString(texts[index]));
+        }
+    }
 
     model::ProjectFlags& flags;
     FontOptions* fonts = nullptr;

@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
-#include <QVBoxLayout>
 
 namespace style {
 
@@ -19,18 +18,11 @@ frmAdvMnuOp::frmAdvMnuOp(model::ProjectFlags& projectFlags, QWidget* owner)
     : StyleWindow(projectFlags, owner), defaultColors(MenuDefaultColors(QApplication::palette())) {
     setObjectName("frmAdvMnuOp");
     setWindowTitle(tr("Advanced Menu Options"));
-    auto* content = new QVBoxLayout(this);
-    auto* colorOptions = Named<QGroupBox>(this, "fraColor", tr("Color Options:"));
-    colorOptions->setLayout(CreateColorOptions());
-    content->addWidget(colorOptions);
+    QLayout* colorOptions = CreateColorOptions();
     fonts = new FontOptions("chkmnufntU", "chkmnufntI", this);
-    content->addWidget(fonts);
-    auto* dimensions = Named<QGroupBox>(this, "fraDimensions", tr("Dimensions:"));
-    dimensions->setLayout(CreateDimensions());
-    content->addWidget(dimensions);
-    FinishLayout(content);
+    LayOut(colorOptions, CreateDimensions());
 
-    SetDefaultColors();
+    SetColors(colorRows, defaultColors);
     UpdateAvailability();
 }
 
@@ -41,14 +33,7 @@ QLayout* frmAdvMnuOp::CreateColorOptions() {
     grid->addWidget(chkmnusysclr, 0, 0, 1, 4);
     const QString captions[] = {tr("Text:"), tr("Background:")};
     for (int index = 0; index < 2; ++index) {
-        auto* label = new QLabel(captions[index], this);
-        label->setObjectName(QStringLiteral("lbldesc%1").arg(index));
-        auto* row = new CColorRow(index, kStyleColorRow, label, this);
-        label->setBuddy(row->Box());
-        grid->addWidget(label, index + 1, 0);
-        grid->addWidget(row->Box(), index + 1, 1);
-        grid->addWidget(row->Sample(), index + 1, 2);
-        grid->addWidget(row->SelectButton(), index + 1, 3);
+        CColorRow* row = AddColorRow(grid, index, captions[index]);
         connect(row, &CColorRow::colorPicked, this, &frmAdvMnuOp::MarkChangedWhenSaved);
         colorRows[static_cast<std::size_t>(index)] = row;
     }
@@ -68,12 +53,6 @@ QLayout* frmAdvMnuOp::CreateDimensions() {
     grid->setColumnStretch(3, 1);
     connect(chkconstmnuwdth, &QCheckBox::toggled, this, &frmAdvMnuOp::UpdateAvailability);
     return grid;
-}
-
-void frmAdvMnuOp::SetDefaultColors() {
-    for (std::size_t index = 0; index < colorRows.size(); ++index) {
-        colorRows[index]->SetText(QString::fromStdString(defaultColors[index]));
-    }
 }
 
 // The colour values stay as they are while system colours hide them, and the width while it is
@@ -105,9 +84,7 @@ void frmAdvMnuOp::Apply(const model::MenuStyle& style) {
     colorRows[0]->SetText(QString::fromStdString(style.textColor));
     colorRows[1]->SetText(QString::fromStdString(style.backColor));
     SetCheckValue(chkmnusysclr, style.useSystemColors);
-    fonts->SetFontName(style.fontName);
-    fonts->SetFontSize(style.fontSize);
-    fonts->Weight()->setValue(style.fontWeight);
+    fonts->SetFont(style.fontName, style.fontSize, style.fontWeight);
     SetCheckValue(fonts->Italics(), style.italic);
     SetCheckValue(fonts->Underlined(), style.underline);
     width.box->setText(QString::fromStdString(style.width));
@@ -119,15 +96,13 @@ void frmAdvMnuOp::RestoreMenuDefaults() {
     if (!RestoreConfirmed()) {
         return;
     }
-    SetDefaultColors();
+    SetColors(colorRows, defaultColors);
     chkconstmnuwdth->setChecked(true);
     fonts->Underlined()->setChecked(false);
     fonts->Italics()->setChecked(false);
     chkmnusysclr->setChecked(true);
     width.box->clear();
-    fonts->SelectDefaultFont(FontMoment::NewProject);
-    fonts->SelectDefaultSize();
-    fonts->Weight()->setValue(model::kDefaultFontWeight);
+    fonts->RestoreDefaults();
     UpdateAvailability();
 }
 

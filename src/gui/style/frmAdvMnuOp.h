@@ -32,7 +32,6 @@ class frmAdvMnuOp : public StyleWindow {
   private:
     QLayout* CreateColorOptions();
     QLayout* CreateDimensions();
-    void SetDefaultColors();
     void UpdateAvailability();
 
     std::array<std::string, 2> defaultColors;
