@@ -6,6 +6,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 deps:
 	@scripts/install-deps.sh
+	@scripts/install-browser-tests.sh
 
 build: deps
 	@cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS) >/dev/null

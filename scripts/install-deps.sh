@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format fonts-dejavu-core
     clang libclang-rt-14-dev
+    chromium
 )
 
 missing=()

@@ -39,6 +39,7 @@ int RunApplication(int& argc, char** argv, const std::vector<std::string>&) {
     QApplication::setApplicationName("Quorvane");
     mainwindow::Form1 form;
     form.show();
+    form.ShowStartupTip();
     return QApplication::exec();
 }
 

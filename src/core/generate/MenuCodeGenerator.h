@@ -8,8 +8,6 @@
 
 namespace generate {
 
-inline constexpr std::string_view kMakerSite = "https://www.brindlecote.example";
-
 enum class CodeTarget { Clip, File, Preview };
 
 // "clip", "file" or "preview", compared exactly.

@@ -7,6 +7,7 @@
 #include "mainwindow/LinkTextBox.h"
 #include "mainwindow/LoadingWindow.h"
 #include "mainwindow/OptionsPanel.h"
+#include "model/MakerAddresses.h"
 #include "platform/Documents.h"
 #include "platform/MessageBoxes.h"
 #include "style/AdvMenuvals.h"
@@ -18,19 +19,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QWhatsThis>
 
 namespace mainwindow {
-namespace {
-
-constexpr const char* kTemplateSite = "https://templates.brindlecote.example";
-
-QString MakerSite() {
-    return QString::fromUtf8(generate::kMakerSite.data(),
-                             static_cast<qsizetype>(generate::kMakerSite.size()));
-}
-
-} // namespace
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setObjectName("Form1");
@@ -63,6 +53,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     UpdateProjectCommands();
     StoreStyles();
     setMinimumSize(size());
+    SetUpHelp();
 }
 
 Form1::~Form1() {
@@ -91,15 +82,12 @@ void Form1::ConnectCommands() {
             [this] { GenerateCode(generate::CodeTarget::File); });
     connect(menuCommands["preview"], &QAction::triggered, this,
             [this] { GenerateCode(generate::CodeTarget::Preview); });
-    connect(menuCommands["wthis"], &QAction::triggered, this,
-            [] { QWhatsThis::enterWhatsThisMode(); });
     connect(findChild<QAction*>("mnuFileExit"), &QAction::triggered, this, &Form1::close);
-    connect(findChild<QAction*>("mnuHelpMFS"), &QAction::triggered, this,
-            [this] { platform::OpenDocument(this, MakerSite()); });
-    connect(command1, &QPushButton::clicked, this,
-            [this] { platform::OpenDocument(this, MakerSite() + "/buttons/"); });
+    connect(command1, &QPushButton::clicked, this, [this] {
+        platform::OpenDocument(this, QString::fromUtf8(model::kMakerSite) + "/buttons/");
+    });
     connect(command2, &QPushButton::clicked, this,
-            [this] { platform::OpenDocument(this, kTemplateSite); });
+            [this] { platform::OpenDocument(this, QString::fromUtf8(model::kTemplateSite)); });
 
     const ItemListModel* items = frame2->Model();
     connect(items, &ItemListModel::rowsInserted, this, &Form1::UpdateProjectCommands);

@@ -47,6 +47,9 @@ class Form1 : public QMainWindow, public subclass::ISubclass {
     void SetMsgResponse(subclass::MsgResponse response) override;
     bool WindowProc(QObject* window, QEvent* event) override;
 
+    // The last step of start-up: the tip of the day, unless the user switched it off.
+    void ShowStartupTip();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -62,6 +65,7 @@ class Form1 : public QMainWindow, public subclass::ISubclass {
     void UpdateProjectCommands();
     void GenerateCode(generate::CodeTarget target);
     void ShowCheckFailure(const generate::CheckFailure& failure);
+    void SetUpHelp();
     void LoadStyleWindows(LoadingWindow& loading);
     void StoreStyles();
 
@@ -70,6 +74,7 @@ class Form1 : public QMainWindow, public subclass::ISubclass {
     subclass::MsgResponse storedMsgResponse = subclass::MsgResponse::RunPreviousBefore;
     TwipScale scale;
     int listShift = 0; // room the list frame's title needs beyond the designed top of the list
+    int showTipsAtStartup = 1; // 0: no tip of the day at start-up
 
     QWidget* client = nullptr;
     QToolBar* toolbar1 = nullptr;

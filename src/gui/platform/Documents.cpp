@@ -17,6 +17,7 @@ namespace {
 
 struct DocumentSeam {
     bool recording = false;
+    bool failing = false;
     QStringList opened;
 };
 
@@ -52,7 +53,7 @@ int OpenDocument(QWidget*, const QString& pathOrAddress) {
     DocumentSeam& seam = Seam();
     if (seam.recording) {
         seam.opened.append(pathOrAddress);
-        return kOpened;
+        return seam.failing ? kNoAssociation : kOpened;
     }
     return QDesktopServices::openUrl(DocumentUrl(pathOrAddress)) ? kOpened : kNoAssociation;
 }
@@ -63,6 +64,10 @@ void RecordOpenedDocuments(bool on) {
 
 const QStringList& OpenedDocuments() {
     return Seam().opened;
+}
+
+void FailOpeningDocuments(bool on) {
+    Seam().failing = on;
 }
 
 void ClearOpenedDocuments() {

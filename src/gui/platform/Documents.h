@@ -18,8 +18,10 @@ int OpenDocument(QWidget* owner, const QString& pathOrAddress);
 // An address with a scheme (https:, mailto:, file:) as it is; anything else as a local file.
 QUrl DocumentUrl(const QString& pathOrAddress);
 
-// Test seam: record what would be opened instead of starting a browser.
+// Test seam: record what would be opened instead of starting a browser; while failing, every
+// recorded open reports that nothing would open it.
 void RecordOpenedDocuments(bool on);
+void FailOpeningDocuments(bool on);
 const QStringList& OpenedDocuments();
 void ClearOpenedDocuments();
 

@@ -1,0 +1,48 @@
+#include "auxwindows/TipsFile.h"
+
+#include "project/AtomicFile.h"
+#include "project/NumericValue.h"
+#include "project/TextEncoding.h"
+
+namespace auxwindows {
+
+std::vector<std::string> SplitTipLines(std::string_view text) {
+    std::vector<std::string> tips;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            tips.emplace_back(text.substr(start));
+            break;
+        }
+        tips.emplace_back(text.substr(start, end - start));
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return tips;
+}
+
+std::optional<std::vector<std::string>> ReadTipsFile(const std::filesystem::path& path) {
+    if (path.empty()) {
+        return std::nullopt;
+    }
+    const std::optional<std::string> bytes = project::ReadWholeFile(path);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return SplitTipLines(project::DecodeText(*bytes));
+}
+
+std::string MissingTipsText() {
+    const std::string name(kTipsFileName);
+    return "That the " + name + " file was not found? \r\n\r\nCreate a text file named " + name +
+           " using NotePad with 1 tip per line. Then place it in the same directory as the "
+           "application. ";
+}
+
+bool TipsWantedAtStartup(std::string_view setting) {
+    const std::optional<double> value = project::NumericValue(setting);
+    // A number too large to hold is still not 0.
+    return !value || *value != 0;
+}
+
+} // namespace auxwindows

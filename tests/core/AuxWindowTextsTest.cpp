@@ -1,0 +1,74 @@
+#include "TestFolder.h"
+#include "auxwindows/MailAddresses.h"
+#include "auxwindows/TipsFile.h"
+
+#include <array>
+#include <fstream>
+#include <gtest/gtest.h>
+
+using auxwindows::SplitTipLines;
+
+namespace {
+
+using Tips = std::vector<std::string>;
+
+void Write(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+const std::string kMailText =
+    "?subject=Check out this handy web building tool!&body=Hi. Thought you might be interested "
+    "in Quorvane. Helps you build navigational menus for your web site with no programming "
+    "knowledge. Get more details here: https://www.brindlecote.example/qvn.shtml.";
+
+} // namespace
+
+TEST(TipsFile, EveryLineIsATipEmptyOnesIncluded) {
+    EXPECT_EQ(SplitTipLines("one\r\ntwo\r\nthree\r\n"), (Tips{"one", "two", "three"}));
+    EXPECT_EQ(SplitTipLines("one\n\nthree"), (Tips{"one", "", "three"}));
+    EXPECT_EQ(SplitTipLines("\r\n"), (Tips{""}));
+    EXPECT_EQ(SplitTipLines("a\rb\n\r\n"), (Tips{"a", "b", ""}));
+    EXPECT_EQ(SplitTipLines(""), Tips{});
+    EXPECT_EQ(SplitTipLines(" spaced tip \t"), (Tips{" spaced tip \t"}));
+}
+
+TEST(TipsFile, ReadsOrdinaryFilesOnly) {
+    const CTestFolder folder;
+    Write(folder / "tips.txt", "\xEF\xBB\xBF"
+                               "Caf\xC3\xA9\r\n\r\nlast");
+    Write(folder / "old.txt", "Caf\xE9\r\n");
+    Write(folder / "empty.txt", "");
+    EXPECT_EQ(auxwindows::ReadTipsFile(folder / "tips.txt"), (Tips{"Caf\xC3\xA9", "", "last"}));
+    EXPECT_EQ(auxwindows::ReadTipsFile(folder / "old.txt"), (Tips{"Caf\xC3\xA9"}));
+    EXPECT_EQ(auxwindows::ReadTipsFile(folder / "empty.txt"), Tips{});
+    EXPECT_EQ(auxwindows::ReadTipsFile(folder / "missing.txt"), std::nullopt);
+    EXPECT_EQ(auxwindows::ReadTipsFile(folder.path), std::nullopt);
+    EXPECT_EQ(auxwindows::ReadTipsFile(""), std::nullopt);
+}
+
+TEST(TipsFile, MissingFileTextAndStartupSetting) {
+    EXPECT_EQ(auxwindows::MissingTipsText(),
+              "That the qvntips.txt file was not found? \r\n\r\nCreate a text file named "
+              "qvntips.txt using NotePad with 1 tip per line. Then place it in the same directory "
+              "as the application. ");
+    for (const char* shown : {"1", "2", " 1", "-1", "1e999", "0.5"}) {
+        EXPECT_TRUE(auxwindows::TipsWantedAtStartup(shown)) << shown;
+    }
+    for (const char* hidden : {"0", "", "no", " 0 ", "0.0"}) {
+        EXPECT_FALSE(auxwindows::TipsWantedAtStartup(hidden)) << hidden;
+    }
+}
+
+TEST(MailAddresses, OnlyFilledBoxesAreJoinedWithCommas) {
+    const std::array<std::string, 5> secondAndFourth{"", "ann@one.example", "", "bob@two.example",
+                                                     ""};
+    EXPECT_EQ(auxwindows::TellFriendsAddress(secondAndFourth),
+              "mailto:ann@one.example,bob@two.example" + kMailText);
+    EXPECT_EQ(auxwindows::TellFriendsAddress(std::array<std::string, 5>{}), "mailto:" + kMailText);
+    // What the user typed goes in unchanged, blanks included.
+    const std::array<std::string, 5> typed{" a@x.example", "b@y.example ", "", "", "c d"};
+    EXPECT_EQ(auxwindows::TellFriendsAddress(typed),
+              "mailto: a@x.example,b@y.example ,c d" + kMailText);
+    EXPECT_EQ(auxwindows::SupportMailAddress(),
+              "mailto:support@brindlecote.example?subject=Quorvane Support");
+}
