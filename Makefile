@@ -20,6 +20,7 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/benchmarks/quorvane_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/benchmarks/quorvane_gui_bench
 
 # The engine under AddressSanitizer and UndefinedBehaviorSanitizer, then a short fuzz run.
 HARDENING_DIR ?= build-hardening

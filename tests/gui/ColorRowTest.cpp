@@ -159,40 +159,25 @@ class ColorRowTest : public QObject {
         QCOMPARE(TakeMessages(), QStringList());
     }
 
-    void theSelectButtonWritesThePickedColour() {
+    void theSelectButtonWritesThePickedColourAndSharesTheCustomOnes() {
         RowsWindow rows;
         int picked = 0;
         connect(rows.styled, &CColorRow::colorPicked, this, [&picked] { ++picked; });
-        rows.item->SetText("#123456");
         rows.styled->SetText("#123456");
-
         platform::QueueColorChoice(0x0000FF);
         rows.item->SelectButton()->click();
-        QCOMPARE(rows.item->Text(), QString("#FF0000"));
-        QCOMPARE(rows.item->SampleColor(), QColor(Qt::red));
         platform::QueueColorChoice(std::nullopt);
         rows.styled->SelectButton()->click();
-        QCOMPARE(rows.styled->Text(), QString("#123456"));
-        platform::QueueColorChoice(0x00FF00);
-        rows.styled->SelectButton()->click();
-        QCOMPARE(rows.styled->Text(), QString("#00FF00"));
-        QCOMPARE(picked, 1);
-
+        QCOMPARE(rows.item->Text() + rows.styled->Text(), QString("#FF0000#123456"));
+        QCOMPARE(rows.item->SampleColor(), QColor(Qt::red));
+        QCOMPARE(picked, 0);
         // The item row's picker starts at black, a style row's at its sample.
-        const auto& requests = platform::ColorPickerRequests();
-        QCOMPARE(requests.size(), 3u);
-        QCOMPARE(requests[0].initial, 0u);
-        QCOMPARE(requests[1].initial, 0x563412u);
-        QCOMPARE(requests[2].initial, 0x563412u);
-        QCOMPARE(TakeMessages(), QStringList());
-    }
+        QCOMPARE(platform::ColorPickerRequests().at(0).initial, 0u);
+        QCOMPARE(platform::ColorPickerRequests().at(1).initial, 0x563412u);
 
-    void customColoursAreSharedAndUnusedOnesOfferedWhite() {
-        RowsWindow rows;
-        rows.styled->SetText("#336699");
         platform::AnswerAutomatically(false);
         const auto acted = WhenModalShows<QColorDialog>([](QColorDialog& dialog) {
-            QCOMPARE(dialog.currentColor(), QColor(0x33, 0x66, 0x99));
+            QCOMPARE(dialog.currentColor(), QColor(0x12, 0x34, 0x56));
             QCOMPARE(QColorDialog::customColor(0), QColor(Qt::white));
             QColorDialog::setCustomColor(2, Qt::red);
             QColorDialog::setCustomColor(3, Qt::black);
@@ -202,13 +187,13 @@ class ColorRowTest : public QObject {
         rows.styled->SelectButton()->click();
         QVERIFY(*acted);
         QCOMPARE(rows.styled->Text(), QString("#102030"));
-
+        QCOMPARE(picked, 1);
         platform::AnswerAutomatically(true);
-        rows.item->SelectButton()->click(); // cancelled: nothing queued
-        QCOMPARE(rows.item->Text(), QString());
-        const platform::CustomColors offered = platform::ColorPickerRequests().at(0).customColors;
+        rows.item->SelectButton()->click(); // nothing queued: cancelled
+        const platform::CustomColors offered = platform::ColorPickerRequests().back().customColors;
         QCOMPARE(offered[2], 0x0000FFu);
         QCOMPARE(offered[3], 0xFFFFFFu);
+        QCOMPARE(TakeMessages(), QStringList());
     }
 };
 

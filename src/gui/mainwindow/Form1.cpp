@@ -1,6 +1,7 @@
 #include "mainwindow/Form1.h"
 
 #include "generate/CodeOutputWindows.h"
+#include "mainwindow/ItemCommands.h"
 #include "mainwindow/ItemEditor.h"
 #include "mainwindow/ItemListModel.h"
 #include "mainwindow/ItemListPanel.h"
@@ -50,7 +51,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     loading.close();
 
     sstab1->ChooseLinkTarget(model::LinkTarget::SameWindow);
-    UpdateProjectCommands();
+    frame1->InitializeColorFields();
     StoreStyles();
     setMinimumSize(size());
     SetUpHelp();
@@ -89,17 +90,7 @@ void Form1::ConnectCommands() {
     connect(command2, &QPushButton::clicked, this,
             [this] { platform::OpenDocument(this, QString::fromUtf8(model::kTemplateSite)); });
 
-    const ItemListModel* items = frame2->Model();
-    connect(items, &ItemListModel::rowsInserted, this, &Form1::UpdateProjectCommands);
-    connect(items, &ItemListModel::rowsRemoved, this, &Form1::UpdateProjectCommands);
-    connect(items, &ItemListModel::modelReset, this, &Form1::UpdateProjectCommands);
-}
-
-void Form1::UpdateProjectCommands() {
-    const bool hasRows = frame2->Model()->rowCount() > 0;
-    for (QAction* command : projectCommands) {
-        command->setEnabled(hasRows);
-    }
+    new ItemCommands(flags, frame1, frame2, projectCommands, this);
 }
 
 model::MenuProject Form1::BuildProject() const {

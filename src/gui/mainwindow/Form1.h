@@ -62,7 +62,6 @@ class Form1 : public QMainWindow, public subclass::ISubclass {
     void PlaceControls();
     void LayoutMainWindow(const QSize& client);
     void RunToolbarKey(const QString& key);
-    void UpdateProjectCommands();
     void GenerateCode(generate::CodeTarget target);
     void ShowCheckFailure(const generate::CheckFailure& failure);
     void SetUpHelp();

@@ -8,9 +8,6 @@
 #include "style/FrmAdvBttnOp.h"
 #include "style/frmAdvMnuOp.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-
 namespace mainwindow {
 
 void Form1::ResetProject() {
@@ -21,16 +18,15 @@ void Form1::ResetProject() {
 
     const model::MenuProject fresh = model::NewProject({});
     sstab1->ApplyOptions(fresh.menu, fresh.button);
-    auto* itemText = frame1->findChild<QLineEdit*>("itemtexttext");
-    itemText->clear();
+    frame1->ItemText()->clear();
     frame1->LinkText()->clear();
-    frame1->findChild<QCheckBox*>("notlinkchk")->setChecked(false);
+    frame1->NotLinked()->setChecked(false);
     ItemListModel* items = frame2->Model();
     items->removeRows(0, items->rowCount());
 
     setWindowTitle(tr("Quorvane"));
     show();
-    itemText->setFocus(Qt::OtherFocusReason);
+    frame1->ItemText()->setFocus(Qt::OtherFocusReason);
     StoreStyles();
     flags.projectChanged = false;
     flags.resetInProgress = false;

@@ -1,6 +1,8 @@
 #include "mainwindow/ItemEditor.h"
 
 #include "mainwindow/LinkTextBox.h"
+#include "platform/ColorPicker.h"
+#include "style/ColorRow.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -8,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QToolButton>
 
 namespace mainwindow {
 namespace {
@@ -26,29 +27,7 @@ QCheckBox* CheckBox(const char* name, const QString& caption, bool checked) {
     return box;
 }
 
-// A colour row: the text box, its swatch and its pick button, all unavailable while the item
-// uses the menu's colours.
-QHBoxLayout* ColorRow(int index, const QString& text, const QColor& swatchColor) {
-    auto* row = new QHBoxLayout;
-    auto* box = Named<QLineEdit>(index == 0 ? "txtclr0" : "txtclr1", text);
-    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("#DDDDDDD")) + 12);
-    auto* swatch = Named<QLabel>(index == 0 ? "lblclr0" : "lblclr1");
-    swatch->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    swatch->setAutoFillBackground(true);
-    QPalette palette = swatch->palette();
-    palette.setColor(QPalette::Window, swatchColor);
-    swatch->setPalette(palette);
-    swatch->setFixedSize(box->sizeHint().height(), box->sizeHint().height());
-    auto* pick = Named<QToolButton>(index == 0 ? "cmdclr0" : "cmdclr1");
-    pick->setText(QStringLiteral("..."));
-    for (QWidget* control :
-         {static_cast<QWidget*>(box), static_cast<QWidget*>(swatch), static_cast<QWidget*>(pick)}) {
-        control->setEnabled(false);
-        row->addWidget(control);
-    }
-    row->addStretch();
-    return row;
-}
+const QColor kDesignColors[] = {Qt::white, Qt::black};
 
 } // namespace
 
@@ -56,41 +35,143 @@ ItemEditor::ItemEditor(QWidget* parent) : QGroupBox(tr("Item Properties:"), pare
     setObjectName("Frame1");
     auto* grid = new QGridLayout(this);
 
-    auto* itemtexttext = Named<QLineEdit>("itemtexttext");
+    itemtexttext = Named<QLineEdit>("itemtexttext");
     auto* itemtextlbl = Named<QLabel>("itemtextlbl", tr("Item Text:"));
     itemtextlbl->setBuddy(itemtexttext);
     grid->addWidget(itemtextlbl, 0, 0);
     grid->addWidget(itemtexttext, 0, 1, 1, 2);
 
     linktext = Named<LinkTextBox>("linktext");
-    auto* linklbl = Named<QLabel>("linklbl", tr("Link URL:"));
+    linklbl = Named<QLabel>("linklbl", tr("Link URL:"));
     linklbl->setBuddy(linktext);
     grid->addWidget(linklbl, 1, 0);
     grid->addWidget(linktext, 1, 1, 1, 2);
 
-    grid->addWidget(CheckBox("chksel", tr("Default selected"), true), 2, 0);
-    grid->addWidget(CheckBox("grheadchk", tr("Group heading"), false), 2, 1);
-    grid->addWidget(CheckBox("notlinkchk", tr("Not linked"), false), 2, 2);
+    chksel = CheckBox("chksel", tr("Default selected"), true);
+    grheadchk = CheckBox("grheadchk", tr("Group heading"), false);
+    notlinkchk = CheckBox("notlinkchk", tr("Not linked"), false);
+    grid->addWidget(chksel, 2, 0);
+    grid->addWidget(grheadchk, 2, 1);
+    grid->addWidget(notlinkchk, 2, 2);
 
-    grid->addWidget(CheckBox("chkdefitmclr", tr("Default Color"), true), 3, 0);
+    chkdefitmclr = CheckBox("chkdefitmclr", tr("Default Color"), true);
+    grid->addWidget(chkdefitmclr, 3, 0);
+    // The labels' indexes are crossed: Label31 names the back colour row 0.
     auto* backLabel = Named<QLabel>("Label31", tr("Back Color:"));
     auto* textLabel = Named<QLabel>("Label30", tr("Text Color:"));
-    backLabel->setEnabled(false);
-    textLabel->setEnabled(false);
-    grid->addWidget(backLabel, 3, 1);
-    grid->addLayout(ColorRow(0, QStringLiteral("#FFFFFF"), Qt::white), 3, 2);
-    grid->addWidget(textLabel, 4, 1);
-    grid->addLayout(ColorRow(1, QStringLiteral("#000000"), Qt::black), 4, 2);
+    colorRows = {new style::CColorRow(0, style::kItemColorRow, backLabel, this),
+                 new style::CColorRow(1, style::kItemColorRow, textLabel, this)};
+    for (int index = 0; index < 2; ++index) {
+        style::CColorRow* row = colorRows[static_cast<std::size_t>(index)];
+        row->SetSampleColor(kDesignColors[index]);
+        row->SetAvailable(false);
+        auto* controls = new QHBoxLayout;
+        controls->addWidget(row->Box());
+        controls->addWidget(row->Sample());
+        controls->addWidget(row->SelectButton());
+        controls->addStretch();
+        grid->addWidget(index == 0 ? backLabel : textLabel, 3 + index, 1);
+        grid->addLayout(controls, 3 + index, 2);
+    }
 
     auto* buttons = new QHBoxLayout;
-    for (const auto& [name, caption] :
-         {std::pair{"additemcmd", tr("Add")}, {"cmdup", tr("Update")}}) {
-        auto* button = Named<QPushButton>(name, caption);
+    additemcmd = Named<QPushButton>("additemcmd", tr("Add"));
+    cmdup = Named<QPushButton>("cmdup", tr("Update"));
+    for (QPushButton* button : {additemcmd, cmdup}) {
         button->setEnabled(false); // nothing to add while the item text is empty
         buttons->addWidget(button);
     }
     grid->addLayout(buttons, 4, 0);
     grid->setColumnStretch(2, 1);
+
+    connect(grheadchk, &QCheckBox::toggled, this, &ItemEditor::GroupHeadingReaction);
+    connect(notlinkchk, &QCheckBox::toggled, this, &ItemEditor::NotLinkedReaction);
+    connect(chkdefitmclr, &QCheckBox::toggled, this, &ItemEditor::DefaultColorReaction);
+}
+
+void ItemEditor::InitializeColorFields() {
+    for (std::size_t index = 0; index < colorRows.size(); ++index) {
+        colorRows[index]->SetText(QString::fromStdString(
+            style::ColorToHex(platform::SystemColorOf(kDesignColors[index]))));
+    }
+    DefaultColorReaction();
+}
+
+model::ItemEditorFields ItemEditor::Fields() const {
+    return {itemtexttext->text().toStdString(),
+            linktext->text().toStdString(),
+            notlinkchk->isChecked(),
+            grheadchk->isChecked(),
+            chkdefitmclr->isChecked(),
+            colorRows[0]->Text().toStdString(),
+            colorRows[1]->Text().toStdString()};
+}
+
+void ItemEditor::ResetItemEditor() {
+    itemtexttext->clear();
+    linktext->clear();
+    notlinkchk->setChecked(false);
+    grheadchk->setChecked(false);
+    // The reaction runs once more when the box was already checked.
+    if (chkdefitmclr->isChecked()) {
+        DefaultColorReaction();
+    } else {
+        chkdefitmclr->setChecked(true);
+    }
+    itemtexttext->setFocus(Qt::OtherFocusReason);
+}
+
+void ItemEditor::LoadItem(const model::MenuItem& item) {
+    itemtexttext->setFocus(Qt::OtherFocusReason);
+    itemtexttext->setText(QString::fromStdString(model::WithoutIndentMarker(item.text)));
+    grheadchk->setChecked(item.heading == model::kYes);
+    linktext->setText(QString::fromStdString(item.url));
+    notlinkchk->setChecked(item.linked != model::kYes && !grheadchk->isChecked());
+    chksel->setChecked(item.selected == model::kYes);
+    if (item.backColor.empty() || item.backColor == model::kDefaultColor) {
+        chkdefitmclr->setChecked(true);
+    } else {
+        chkdefitmclr->setChecked(false);
+        colorRows[0]->SetText(QString::fromStdString(item.backColor));
+        colorRows[1]->SetText(QString::fromStdString(item.textColor));
+    }
+    itemtexttext->setFocus(Qt::OtherFocusReason);
+}
+
+// A heading is never preselected, never "not linked", and carries no link.
+void ItemEditor::GroupHeadingReaction() {
+    const bool heading = grheadchk->isChecked();
+    if (heading) {
+        chksel->setChecked(false);
+        notlinkchk->setChecked(false);
+        linktext->clear();
+    }
+    chksel->setEnabled(!heading);
+    notlinkchk->setEnabled(!heading);
+    linktext->setEnabled(!heading);
+    linklbl->setEnabled(!heading);
+}
+
+// The typed link stays in the box while it is not in use.
+void ItemEditor::NotLinkedReaction() {
+    const bool linked = !notlinkchk->isChecked();
+    linktext->setEnabled(linked);
+    linklbl->setEnabled(linked);
+}
+
+// The boxes keep their colours while the menu's are used, so clearing the box brings them back.
+void ItemEditor::DefaultColorReaction() {
+    const bool useDefault = chkdefitmclr->isChecked();
+    for (style::CColorRow* row : colorRows) {
+        row->RunChangeCheck();
+        if (useDefault) {
+            row->SetSampleColor(window()->palette().color(QPalette::Window));
+        } else {
+            row->SetText(QString::fromStdString(
+                style::ColorToHex(platform::SystemColorOf(row->SampleColor()))));
+        }
+        row->SetAvailable(!useDefault);
+    }
 }
 
 } // namespace mainwindow

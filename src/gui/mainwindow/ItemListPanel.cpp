@@ -64,6 +64,41 @@ ItemListPanel::ItemListPanel(QWidget* parent)
         action->setObjectName(name);
         action->setEnabled(false);
     }
+
+    // A right click on a row opens the popup; the press has already selected the row.
+    lv->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lv, &QTreeView::customContextMenuRequested, this, &ItemListPanel::ShowPopupAt);
+    connect(lv, &QTreeView::doubleClicked, this, &ItemListPanel::rowDoubleClicked);
+    connect(lv->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ItemListPanel::KeepARowSelected);
+}
+
+std::optional<int> ItemListPanel::SelectedRow() const {
+    const QModelIndexList rows = lv->selectionModel()->selectedRows();
+    if (rows.isEmpty()) {
+        return std::nullopt;
+    }
+    return rows.front().row();
+}
+
+void ItemListPanel::SelectRow(int row) {
+    lv->selectionModel()->setCurrentIndex(
+        items->index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+// The item commands act on the selected row, so a click that would leave none selects again.
+void ItemListPanel::KeepARowSelected() {
+    if (items->rowCount() == 0 || lv->selectionModel()->hasSelection()) {
+        return;
+    }
+    const QModelIndex current = lv->currentIndex();
+    SelectRow(current.isValid() ? current.row() : 0);
+}
+
+void ItemListPanel::ShowPopupAt(const QPoint& position) {
+    if (lv->indexAt(position).isValid()) {
+        mnuListPop->popup(lv->viewport()->mapToGlobal(position));
+    }
 }
 
 } // namespace mainwindow

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <optional>
 
 class QMenu;
 class QToolBar;
@@ -22,7 +23,18 @@ class ItemListPanel : public QGroupBox {
     ItemListModel* Model() const { return items; }
     QToolBar* ItemToolbar() const { return tb2; }
 
+    // The selected row; the list keeps one whenever it has rows.
+    std::optional<int> SelectedRow() const;
+    void SelectRow(int row);
+
+  signals:
+    // A double click on a row; one on empty space gives nothing.
+    void rowDoubleClicked();
+
   private:
+    void KeepARowSelected();
+    void ShowPopupAt(const QPoint& position);
+
     ItemListModel* items = nullptr;
     QTreeView* lv = nullptr;
     QToolBar* tb2 = nullptr;

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "model/MenuProject.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The rules the item list keeps that need no question answered. Positions are 0-based.
+namespace model {
+
+// A text with the indent marker when the row is no heading and a heading stands above it.
+std::string IndentRule(std::string_view typed, bool isHeading, bool headingAbove);
+
+// The text without a leading indent marker; it is dropped wherever it came from.
+std::string WithoutIndentMarker(std::string_view text);
+
+// What the item editor holds.
+struct ItemEditorFields {
+    std::string text;
+    std::string link;
+    bool notLinked = false;
+    bool heading = false;
+    bool defaultColor = true;
+    std::string backColor;
+    std::string textColor;
+};
+
+// "Add" files a heading as not linked; "Update" consults only "Not linked".
+enum class ItemWrite { Add, Update };
+
+// The row an editor writes, its `selected` still "No" (the preselection rule may ask first).
+MenuItem ItemFromEditor(const ItemEditorFields& fields, ItemWrite write, bool headingAbove);
+
+enum class MoveDirection { Up, Down };
+
+// Moving the row at `from`: a copy is inserted at `insertAt` (before the row above, or after
+// the row below), the row is then removed at `removeAt`, and the moved row ends at `movedTo`.
+struct MovePositions {
+    std::size_t insertAt;
+    std::size_t removeAt;
+    std::size_t movedTo;
+
+    bool operator==(const MovePositions&) const = default;
+};
+
+// Nothing when the row is already at that end of a list of `count` rows.
+std::optional<MovePositions> MovePositionsOf(std::size_t from, MoveDirection direction,
+                                             std::size_t count);
+
+// The row that follows a deletion of the row at `deleted`, with `remaining` rows left: the next
+// row, or the new last row; nothing when the list is empty.
+std::optional<std::size_t> RowAfterDeletion(std::size_t deleted, std::size_t remaining);
+
+} // namespace model
