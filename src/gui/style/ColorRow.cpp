@@ -82,8 +82,9 @@ CColorRow::CColorRow(int index, const ColorRowSettings& rowSettings, QLabel* row
     colorBox->setParent(parentWindow);
     colorBox->setObjectName("txtclr" + number);
     colorBox->setMaxLength(kColorTextLength);
-    colorBox->setMaximumWidth(
-        colorBox->fontMetrics().horizontalAdvance(QStringLiteral("#DDDDDDD")) + 12);
+    // Wide enough for a whole colour value and the caret.
+    colorBox->setFixedWidth(colorBox->fontMetrics().horizontalAdvance(QStringLiteral("#DDDDDDD")) +
+                            12);
     colorBox->leaving = [this] { LeaveBox(); };
     box = colorBox;
 
