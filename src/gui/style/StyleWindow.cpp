@@ -51,8 +51,6 @@ CColorRow* StyleWindow::AddColorRow(QGridLayout* grid, int index, const QString&
     auto* label = new QLabel(caption, this);
     label->setObjectName(QStringLiteral("lbldesc%1").arg(index));
     auto* row = new CColorRow(index, kStyleColorRow, label, this);
-    // A whole colour value stays readable however the columns share the width.
-    row->Box()->setMinimumWidth(row->Box()->maximumWidth());
     label->setBuddy(row->Box());
     grid->addWidget(label, index + 1, 0);
     grid->addWidget(row->Box(), index + 1, 1);
