@@ -78,14 +78,20 @@ std::string Colour(QPalette::ColorRole role) {
     return QApplication::palette().color(role).name().toUpper().toStdString();
 }
 
-// The palette's colours and the installed font at `font`.
-model::StyleDefaults PaletteDefaults(int font) {
+// "MS Sans Serif" when installed; otherwise the second font at start-up and the first after that.
+QString DefaultFont(bool startup) {
+    const QStringList fonts = QFontDatabase::families();
+    return fonts.contains("MS Sans Serif") ? "MS Sans Serif" : fonts.value(startup ? 1 : 0);
+}
+
+// The palette's colours and the default font.
+model::StyleDefaults PaletteDefaults(bool startup) {
     const std::string light = Colour(QPalette::Light);
     const std::string dark = Colour(QPalette::Dark);
     return {Colour(QPalette::Text),
             Colour(QPalette::Base),
             {Colour(QPalette::ButtonText), Colour(QPalette::Button), light, light, dark, dark},
-            QFontDatabase::families().value(font).toStdString()};
+            DefaultFont(startup).toStdString()};
 }
 
 const model::MenuItem kHome{"Home", "Yes", "index.html", "No", "Default", "Default", "No"};
@@ -96,7 +102,7 @@ void AddHome(const Form1& form) {
 }
 
 model::MenuProject StartupWithHome() {
-    model::MenuProject project = model::StartupProject(PaletteDefaults(1));
+    model::MenuProject project = model::StartupProject(PaletteDefaults(true));
     project.items = {kHome};
     return project;
 }
@@ -425,7 +431,7 @@ class StyleWindowsTest : public QObject {
         };
         edit();
         const QString edited = state();
-        const QString second = QFontDatabase::families().value(1);
+        const QString second = DefaultFont(true);
         QCOMPARE(edited, "#111111,150,9,300 -+- #222222,,30,5 ---++- +++ " + second + ',' + second);
 
         for (const char* answer : {"Command2", "Command1"}) {
@@ -444,7 +450,7 @@ class StyleWindowsTest : public QObject {
                 QCOMPARE(state(), edited);
             }
         }
-        const QString first = QFontDatabase::families().value(0);
+        const QString first = DefaultFont(false);
         const QString restored = defaults.left(7) + ",,13,500 +-+ " + defaults.mid(7) +
                                  ",,,2 ++++-+ --- " + first + ',' + first;
         QCOMPARE(state(), restored);
@@ -579,7 +585,7 @@ class StyleWindowsTest : public QObject {
         form.ResetProject();
         QVERIFY(user.Unexpected().isEmpty());
         QVERIFY(!form.Flags().projectChanged && !form.Flags().resetInProgress);
-        QVERIFY(form.BuildProject() == model::NewProject(PaletteDefaults(0)));
+        QVERIFY(form.BuildProject() == model::NewProject(PaletteDefaults(false)));
         QCOMPARE(States(button, boxes, true) + States(button, {"nbchk"}) +
                      States(StyleWindow<frmAdvMnuOp>(form), {"chkmnusysclr"}, true),
                  QString("--++-+"));
