@@ -21,6 +21,7 @@ test: build
 bench: build
 	$(BUILD_DIR)/benchmarks/quorvane_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/benchmarks/quorvane_gui_bench
+	$(BUILD_DIR)/benchmarks/quorvane_startup_bench
 
 # The engine under AddressSanitizer and UndefinedBehaviorSanitizer, then a short fuzz run.
 HARDENING_DIR ?= build-hardening

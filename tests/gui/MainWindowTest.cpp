@@ -6,6 +6,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QCompleter>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -87,7 +88,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(checks, QString("++++----"));
         QVERIFY(!form.Flags().projectChanged && !form.Flags().projectHasFile);
 
-        // The styles start from the desktop's palette and font.
+        // The styles start from the desktop's palette.
         const model::MenuProject project = form.BuildProject();
         QVERIFY(project.items.empty() && project.menu == model::MenuOptions{} &&
                 project.button == model::ButtonOptions{});
@@ -100,8 +101,12 @@ class MainWindowTest : public QObject {
                  (std::array{colour(QPalette::ButtonText), colour(QPalette::Button),
                              colour(QPalette::Light), colour(QPalette::Light),
                              colour(QPalette::Dark), colour(QPalette::Dark)}));
-        QCOMPARE(QString::fromStdString(project.buttonStyle.fontName),
-                 QApplication::font().family());
+        // "MS Sans Serif" when installed, otherwise the second font, in both windows.
+        const QStringList fonts = QFontDatabase::families();
+        const QString font = fonts.contains("MS Sans Serif") ? "MS Sans Serif" : fonts.value(1);
+        QCOMPARE(
+            QString::fromStdString(project.buttonStyle.fontName + '|' + project.menuStyle.fontName),
+            font + '|' + font);
         QVERIFY(project.buttonStyle.borderThickness.empty());
     }
 

@@ -2,6 +2,7 @@
 #include "platform/FileAssociation.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
+#include "project/ProjectFile.h"
 #include "project/SaveLoad.h"
 #include "support/FormControls.h"
 #include "support/ItemListControls.h"
@@ -167,6 +168,46 @@ class ProjectCommandsTest : public QObject {
         platform::QueueFileName(blocked);
         Trigger(form, "mnuFileNew");
         QCOMPARE(Items(form)->rowCount(), 2);
+    }
+
+    void StylesLoadIntoTheStyleWindowsAndMissingFontsKeepTheDefault() {
+        TestEnvironment environment;
+        const QString path = environment.path("styled.qvn");
+        mainwindow::Form1 form;
+        const model::MenuProject before = form.BuildProject();
+        model::MenuProject styled = before;
+        styled.menuStyle = {0, "#102030", "#405060", before.menuStyle.fontName, "15", 700, 1,
+                            1, "120",     0};
+        styled.buttonStyle.useSystemColors = 0;
+        styled.buttonStyle.colors = {"#A1A1A1", "#A2A2A2", "#A3A3A3",
+                                     "#A4A4A4", "#A5A5A5", "#A6A6A6"};
+        styled.buttonStyle.syncTopLeft = 0;
+        styled.buttonStyle.syncRightBottom = 0;
+        styled.buttonStyle.noBorder = 0;
+        styled.buttonStyle.borderThickness = "3";
+        styled.buttonStyle.constrainSize = 0;
+        styled.buttonStyle.width = "60";
+        styled.buttonStyle.height = "22";
+        styled.buttonStyle.italic = 1;
+        QVERIFY(!project::SaveProjectFile(path.toStdString(), styled));
+        QVERIFY(form.SaveLoad().LoadProject(path));
+        QVERIFY(platform::ShownMessages().empty());
+        QCOMPARE(form.BuildProject().menuStyle, styled.menuStyle);
+        QCOMPARE(form.BuildProject().buttonStyle, styled.buttonStyle);
+
+        // A load starts from a new project, whose default font may differ from start-up's.
+        form.ResetProject();
+        const model::MenuProject fresh = form.BuildProject();
+        styled.menuStyle.fontName = "No Such Font";
+        styled.buttonStyle.fontName = "Another Missing Font";
+        QVERIFY(!project::SaveProjectFile(path.toStdString(), styled));
+        QVERIFY(form.SaveLoad().LoadProject(path));
+        QCOMPARE(platform::ShownMessages().size(), std::size_t{2});
+        QCOMPARE(LastTitle(), QString("Note"));
+        QCOMPARE(form.BuildProject().menuStyle.fontName, fresh.menuStyle.fontName);
+        QCOMPARE(form.BuildProject().buttonStyle.fontName, fresh.buttonStyle.fontName);
+        QCOMPARE(form.BuildProject().menuStyle.width, std::string("120"));
+        QVERIFY(!form.Flags().projectChanged);
     }
 
     void RefusedFilesLeaveANewProjectAndTheListAsItWas() {

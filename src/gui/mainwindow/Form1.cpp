@@ -8,11 +8,11 @@
 #include "mainwindow/LinkTextBox.h"
 #include "mainwindow/LoadingWindow.h"
 #include "mainwindow/OptionsPanel.h"
-#include "mainwindow/StyleDefaults.h"
 #include "model/MakerAddresses.h"
 #include "platform/Documents.h"
 #include "platform/MessageBoxes.h"
 #include "project/SaveLoad.h"
+#include "style/AdvMenuvals.h"
 #include "subclass/MSubclass.h"
 
 #include <QApplication>
@@ -28,11 +28,6 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setObjectName("Form1");
     setWindowTitle(tr("Quorvane"));
     setWindowIcon(QIcon(":/icons/quorvane.png"));
-    const model::MenuProject startup = model::StartupProject(
-        PaletteStyleDefaults(QApplication::palette(), QApplication::font().family()));
-    menuStyle = startup.menuStyle;
-    buttonStyle = startup.buttonStyle;
-
     CreateControls();
     CreateMenus();
     CreateToolbar();
@@ -52,6 +47,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     loading.show();
     loading.repaint();
     subclass::SubclassAttach(*this, client, QEvent::Resize);
+    LoadStyleWindows(loading);
     PlaceControls();
     sstab1->ChooseButtonAlign(model::ButtonAlign::Middle);
     loading.close();
@@ -59,6 +55,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     sstab1->ChooseLinkTarget(model::LinkTarget::SameWindow);
     saveLoad->RebuildRecentMenu();
     frame1->InitializeColorFields();
+    StoreAdvValues();
     setMinimumSize(size());
     SetUpHelp();
 }
@@ -104,12 +101,13 @@ model::MenuProject Form1::BuildProject() const {
     project.items = frame2->Model()->Items();
     project.menu = sstab1->ReadMenuOptions();
     project.button = sstab1->ReadButtonOptions();
-    project.menuStyle = menuStyle;
-    project.buttonStyle = buttonStyle;
+    project.menuStyle = advMenuvals->MenuStyle();
+    project.buttonStyle = advMenuvals->ButtonStyle();
     return project;
 }
 
 void Form1::GenerateCode(generate::CodeTarget target) {
+    StoreAdvValues();
     const model::MenuProject project = BuildProject();
     if (const auto failure = generate::CheckBeforeGenerate(project.menu, project.button)) {
         ShowCheckFailure(*failure);

@@ -19,10 +19,15 @@ namespace saveload {
 class CSaveLoad;
 }
 
+namespace style {
+class AdvMenuvals;
+}
+
 namespace mainwindow {
 
 class ItemEditor;
 class ItemListPanel;
+class LoadingWindow;
 class OptionsPanel;
 
 // The main window. Its controls are the open project: the item list, the options panel and the
@@ -41,9 +46,10 @@ class Form1 : public QMainWindow, public subclass::ISubclass {
     void ResetProject();
     // The project file commands: new, load, save, recent files, the command line.
     saveload::CSaveLoad& SaveLoad() const { return *saveLoad; }
-    // Loaded style values into the style controls; a font not installed keeps the default.
+    // Loaded style values into the style windows; a font that is not installed is told once per
+    // window and keeps the default.
     void ApplyStyles(const model::MenuStyle& menu, const model::ButtonStyle& button);
-    // What the style controls show becomes the committed style values.
+    // What both style windows show becomes the committed style values.
     void StoreAdvValues();
     // The item editor emptied for the next entry, with the focus in its text.
     void PrepareItemEditor();
@@ -72,10 +78,10 @@ class Form1 : public QMainWindow, public subclass::ISubclass {
     void GenerateCode(generate::CodeTarget target);
     void ShowCheckFailure(const generate::CheckFailure& failure);
     void SetUpHelp();
+    void LoadStyleWindows(LoadingWindow& loading);
 
     model::ProjectFlags flags;
-    model::MenuStyle menuStyle;     // committed values
-    model::ButtonStyle buttonStyle; // committed values
+    style::AdvMenuvals* advMenuvals = nullptr;
     subclass::MsgResponse storedMsgResponse = subclass::MsgResponse::RunPreviousBefore;
     TwipScale scale;
     int listShift = 0; // room the list frame's title needs beyond the designed top of the list

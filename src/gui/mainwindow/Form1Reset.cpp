@@ -1,32 +1,33 @@
 #include "mainwindow/Form1.h"
+#include "mainwindow/ItemEditor.h"
 #include "mainwindow/ItemListModel.h"
 #include "mainwindow/ItemListPanel.h"
+#include "mainwindow/LinkTextBox.h"
 #include "mainwindow/OptionsPanel.h"
-
-#include <QLineEdit>
+#include "style/AdvMenuvals.h"
+#include "style/FrmAdvBttnOp.h"
+#include "style/frmAdvMnuOp.h"
 
 namespace mainwindow {
 
 void Form1::ResetProject() {
+    // The style windows restore their defaults without asking while this is set.
     flags.resetInProgress = true;
-    const model::MenuProject fresh = model::NewProject(model::PlainStyleDefaults());
-    menuStyle = fresh.menuStyle;
-    buttonStyle = fresh.buttonStyle;
-    sstab1->ChooseButtonAlign(fresh.menu.buttonAlign);
-    findChild<QLineEdit*>("txtfrm")->clear();
-    findChild<QLineEdit*>("itemtexttext")->clear();
-    findChild<QLineEdit*>("linktext")->clear();
-    sstab1->ChooseButtonKind(fresh.button.buttonKind);
-    findChild<QLineEdit*>("buttontxttxt")->setText(QString::fromStdString(fresh.button.buttonText));
-    sstab1->ChooseLinkTarget(fresh.menu.linkTarget);
-    for (const char* box : {"txtmnm", "buttngrurl", "txtalt", "txth", "txtw"}) {
-        findChild<QLineEdit*>(box)->clear();
-    }
-    frame2->Model()->removeRows(0, frame2->Model()->rowCount());
-    sstab1->ChooseNavigation(fresh.menu.navigation);
+    advMenuvals->ButtonWindow().RestoreButtonDefaults();
+    advMenuvals->MenuWindow().RestoreMenuDefaults();
+
+    const model::MenuProject fresh = model::NewProject({});
+    sstab1->ApplyOptions(fresh.menu, fresh.button);
+    frame1->ItemText()->clear();
+    frame1->LinkText()->clear();
+    frame1->NotLinked()->setChecked(false);
+    ItemListModel* items = frame2->Model();
+    items->removeRows(0, items->rowCount());
+
     setWindowTitle(tr("Quorvane"));
     show();
-    findChild<QLineEdit*>("itemtexttext")->setFocus(Qt::OtherFocusReason);
+    frame1->ItemText()->setFocus(Qt::OtherFocusReason);
+    StoreAdvValues();
     flags.projectChanged = false;
     flags.resetInProgress = false;
 }

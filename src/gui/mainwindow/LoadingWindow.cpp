@@ -14,7 +14,7 @@ LoadingWindow::LoadingWindow(QWidget* owner) : QDialog(owner, Qt::SplashScreen) 
     picture->setPixmap(QPixmap(":/icons/quorvane.png"));
     auto* text = new QLabel(tr("Loading. Please wait..."), this);
     text->setObjectName("Label1");
-    auto* pb = new QProgressBar(this);
+    pb = new QProgressBar(this);
     pb->setObjectName("pb");
     pb->setTextVisible(false);
     grid->addWidget(picture, 0, 0, 2, 1);

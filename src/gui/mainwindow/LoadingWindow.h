@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+class QProgressBar;
+
 namespace mainwindow {
 
 // Form2: shown while the program loads, with a progress bar `pb` for the long steps.
@@ -10,6 +12,11 @@ class LoadingWindow : public QDialog {
 
   public:
     explicit LoadingWindow(QWidget* owner);
+
+    QProgressBar* Progress() const { return pb; }
+
+  private:
+    QProgressBar* pb = nullptr;
 };
 
 } // namespace mainwindow

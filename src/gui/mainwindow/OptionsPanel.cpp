@@ -200,6 +200,21 @@ void OptionsPanel::ChooseButtonAlign(model::ButtonAlign align) {
     cmbbttnaln->setCurrentIndex(static_cast<int>(align));
 }
 
+void OptionsPanel::ApplyOptions(const model::MenuOptions& menu,
+                                const model::ButtonOptions& button) {
+    ChooseButtonAlign(menu.buttonAlign);
+    txtfrm->setText(QString::fromStdString(menu.frameName));
+    ChooseButtonKind(button.buttonKind);
+    buttontxttxt->setText(QString::fromStdString(button.buttonText));
+    ChooseLinkTarget(menu.linkTarget);
+    txtmnm->setText(QString::fromStdString(menu.menuName));
+    buttngrurl->setText(QString::fromStdString(button.imageUrl));
+    txtalt->setText(QString::fromStdString(button.altText));
+    txth->setText(QString::fromStdString(button.imageHeight));
+    txtw->setText(QString::fromStdString(button.imageWidth));
+    ChooseNavigation(menu.navigation);
+}
+
 model::MenuOptions OptionsPanel::ReadMenuOptions() const {
     model::MenuOptions menu;
     menu.menuName = Text(txtmnm);

@@ -33,6 +33,12 @@ class OptionsPanel : public QTabWidget {
     void ChooseLinkTarget(model::LinkTarget target);
     void ChooseButtonAlign(model::ButtonAlign align);
 
+    // Every option set from the records; the availability rules run as after a click.
+    void ApplyOptions(const model::MenuOptions& menu, const model::ButtonOptions& button);
+
+    QPushButton* AdvancedMenuButton() const { return cmdAdvMnu; }
+    QPushButton* AdvancedButtonButton() const { return cmdBttnAdv; }
+
   private:
     QWidget* CreateMenuTab();
     QWidget* CreateButtonTab();

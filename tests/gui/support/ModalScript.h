@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <memory>
+
+// Plays the user's part for the modal windows a test opens, nested ones included: each window
+// that comes up goes to the next scripted step when it has that step's type, and the step must
+// close it. Any other window is rejected, as by its close box, and its name recorded, so a
+// window nobody expected fails the test instead of blocking it.
+class ModalScript {
+  public:
+    ModalScript() : state(std::make_shared<State>()) { Schedule(state); }
+    ~ModalScript() { state->stopped = true; }
+    ModalScript(const ModalScript&) = delete;
+    ModalScript& operator=(const ModalScript&) = delete;
+
+    template <typename T>
+    ModalScript& Then(std::function<void(T&)> act) {
+        state->steps.push_back({[](QWidget* window) { return qobject_cast<T*>(window) != nullptr; },
+                                [act](QWidget* window) { act(*qobject_cast<T*>(window)); }});
+        return *this;
+    }
+
+    bool Done() const { return state->steps.empty(); }
+    const QStringList& Unexpected() const { return state->unexpected; }
+
+  private:
+    struct Step {
+        std::function<bool(QWidget*)> matches;
+        std::function<void(QWidget*)> act;
+    };
+    struct State {
+        std::deque<Step> steps;
+        QStringList unexpected;
+        bool stopped = false;
+    };
+
+    // A fresh single shot for every look, so a step that opens a nested window is served too.
+    static void Schedule(const std::shared_ptr<State>& state) {
+        QTimer::singleShot(5, [state] {
+            if (state->stopped) {
+                return;
+            }
+            Schedule(state);
+            QPointer<QWidget> window = QApplication::activeModalWidget();
+            if (window == nullptr || !window->isVisible()) {
+                return;
+            }
+            if (state->steps.empty() || !state->steps.front().matches(window)) {
+                state->unexpected << window->objectName();
+                static_cast<QDialog*>(window.data())->reject();
+                return;
+            }
+            const Step step = state->steps.front();
+            state->steps.pop_front();
+            step.act(window);
+            if (window != nullptr && window->isVisible()) {
+                state->unexpected << window->objectName() + " left open";
+                static_cast<QDialog*>(window.data())->reject();
+            }
+        });
+    }
+
+    std::shared_ptr<State> state;
+};
