@@ -54,9 +54,9 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.brindlecote.example)
-# The libraries come from dpkg-shlibdeps; the desktop and MIME databases are refreshed by the
-# triggers of these two packages.
+# The libraries come from dpkg-shlibdeps. The triggers of shared-mime-info and desktop-file-utils
+# refresh their databases; xdg-utils opens the help and the previews in the browser.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "chromium | www-browser")
 include(CPack)
