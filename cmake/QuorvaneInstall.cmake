@@ -41,13 +41,11 @@ install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}
         RENAME copyright)
 
 set(CPACK_PACKAGE_NAME quorvane)
-set(CPACK_PACKAGE_VENDOR Brindlecote)
 set(CPACK_PACKAGE_CONTACT "Brindlecote <support@brindlecote.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "build drop-down navigation menus for web pages")
 set(CPACK_PACKAGE_DESCRIPTION
     "Quorvane builds drop-down navigation menus for web pages without any programming and \
 writes the JavaScript and HTML that make them work. Menus are kept as project files (.qvn).")
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
