@@ -55,9 +55,11 @@ for size in 16 24 32 48 64 128 256; do
         fail "the ${size}x${size} icon is ${width}x${height}"
 done
 
+# troff writes a hyphen as \-.
 page=$(gzip -dc "$prefix/share/man/man1/quorvane.1.gz") || fail "the man page is not gzip data"
+page=${page//\\-/-}
 for option in export-code target output help version; do
-    grep -q -- "\\\\-\\\\-$option" <<<"$page" || fail "the man page does not describe --$option"
+    grep -q -- "^\\.B.* --$option" <<<"$page" || fail "the man page does not describe --$option"
 done
 grep -q '^\.SH EXIT STATUS' <<<"$page" || fail "the man page has no exit statuses"
 echo "install into $prefix is complete"
