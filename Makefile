@@ -1,8 +1,9 @@
 # The two commands of the README: `make run` and `make test`.
 BUILD_DIR ?= build
-CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# /usr: the prefix of the Debian package, whose program looks for its data under it.
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr
 
-.PHONY: run test build deps bench hardening fuzz
+.PHONY: run test build deps bench package hardening fuzz
 
 deps:
 	@scripts/install-deps.sh
@@ -22,6 +23,9 @@ bench: build
 	$(BUILD_DIR)/benchmarks/quorvane_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/benchmarks/quorvane_gui_bench
 	$(BUILD_DIR)/benchmarks/quorvane_startup_bench
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 # The engine under AddressSanitizer and UndefinedBehaviorSanitizer, then a short fuzz run.
 HARDENING_DIR ?= build-hardening

@@ -9,6 +9,7 @@ packages=(
     clang-format fonts-dejavu-core
     clang libclang-rt-14-dev
     chromium
+    desktop-file-utils libxml2-utils shared-mime-info appstream dpkg-dev
 )
 
 missing=()

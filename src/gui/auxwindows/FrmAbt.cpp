@@ -63,7 +63,8 @@ FrmAbt::FrmAbt(QWidget* owner) : QDialog(owner) {
     grid->addWidget(label3, 3, 1);
     grid->addWidget(label6, 4, 1);
     grid->addWidget(label5, 5, 1);
-    grid->addWidget(buttons, 6, 0, 1, 2);
+    grid->addWidget(new QLabel(tr("Released under the MIT licence.")), 6, 1);
+    grid->addWidget(buttons, 7, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(label6, &LinkLabel::clicked, this,

@@ -4,8 +4,8 @@
 
 namespace auxwindows {
 
-// "About...": the program, its version and the maker's two links. The window stays open after a
-// link is followed.
+// "About...": the program, its version, its licence and the maker's two links. The window stays
+// open after a link is followed.
 class FrmAbt : public QDialog {
     Q_OBJECT
 
