@@ -22,7 +22,7 @@ test: build
 bench: build
 	$(BUILD_DIR)/benchmarks/quorvane_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/benchmarks/quorvane_gui_bench
-	$(BUILD_DIR)/benchmarks/quorvane_startup_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/benchmarks/quorvane_startup_bench
 
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
