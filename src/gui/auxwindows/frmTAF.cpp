@@ -29,6 +29,9 @@ frmTAF::frmTAF(QWidget* owner) : QDialog(owner) {
         layout->addWidget(text1[index]);
     }
     label2->setBuddy(text1[0]);
+    for (std::size_t index = 1; index < text1.size(); ++index) {
+        text1[index]->setAccessibleName(tr("Friend's email address %1").arg(index + 1));
+    }
 
     auto* buttons = new QDialogButtonBox;
     auto* command1 = buttons->addButton(tr("Send"), QDialogButtonBox::AcceptRole);

@@ -82,6 +82,9 @@ ItemEditor::ItemEditor(QWidget* parent) : QGroupBox(tr("Item Properties:"), pare
         buttons->addWidget(button);
     }
     grid->addLayout(buttons, 4, 0);
+    // The buttons share a line with the text colour and come before it, as they are seen.
+    setTabOrder(colorRows[0]->SelectButton(), additemcmd);
+    setTabOrder(additemcmd, cmdup);
     grid->setColumnStretch(2, 1);
 
     connect(grheadchk, &QCheckBox::toggled, this, &ItemEditor::GroupHeadingReaction);

@@ -17,6 +17,7 @@ ItemListPanel::ItemListPanel(QWidget* parent)
     items = new ItemListModel(this);
     lv = new QTreeView(this);
     lv->setObjectName("lv");
+    lv->setAccessibleName(title());
     lv->setModel(items);
     lv->setRootIsDecorated(false);
     lv->setItemsExpandable(false);

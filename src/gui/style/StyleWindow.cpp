@@ -29,9 +29,10 @@ void StyleWindow::LayOut(QLayout* colorOptions, QLayout* dimensions) {
     content->addWidget(dimensionGroup);
 
     auto* buttons = new QHBoxLayout;
+    // Made left to right, so Tab reaches them in the order they are seen.
+    auto* cmdrestdef = Named<QPushButton>(this, "cmdrestdef", tr("Restore Defaults"));
     auto* command8 = Named<QPushButton>(this, "Command8", tr("OK"));
     auto* command9 = Named<QPushButton>(this, "Command9", tr("Cancel"));
-    auto* cmdrestdef = Named<QPushButton>(this, "cmdrestdef", tr("Restore Defaults"));
     command8->setDefault(true);
     buttons->addWidget(cmdrestdef);
     buttons->addStretch();
