@@ -21,8 +21,10 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/benchmarks/quorvane_bench
+	$(BUILD_DIR)/benchmarks/quorvane_file_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/benchmarks/quorvane_gui_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/benchmarks/quorvane_startup_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/benchmarks/quorvane_window_bench
 
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB

@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format fonts-dejavu-core
     clang libclang-rt-14-dev
-    chromium
+    chromium xvfb xauth
     desktop-file-utils libxml2-utils shared-mime-info appstream dpkg-dev
 )
 

@@ -1,0 +1,99 @@
+// The program as a user meets it, on a real X server: a menu typed into the main window, saved,
+// previewed and visited in Chromium, then exported again from the saved file on the command line.
+#include "generate/CodeOutput.h"
+#include "mainwindow/Form1.h"
+#include "platform/Documents.h"
+#include "platform/FileDialogs.h"
+#include "platform/MessageBoxes.h"
+#include "project/SaveLoad.h"
+#include "support/FormControls.h"
+#include "support/TestEnvironment.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+constexpr int kProcessTimeoutMs = 120000;
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll()
+                                          : QByteArray("(missing " + path.toUtf8() + ")");
+}
+
+// The exit status, or -1 when the program could not start or did not finish; `output` gets what
+// it wrote to both streams.
+int RunProgram(const QString& program, const QStringList& arguments, QByteArray& output) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    const bool finished = process.waitForFinished(kProcessTimeoutMs);
+    output = process.readAll();
+    return finished && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+void AddItem(const QObject& form, const QString& text, const QString& link) {
+    Type(form, "itemtexttext", text);
+    if (link.isEmpty()) {
+        form.findChild<QCheckBox*>("notlinkchk")->click();
+    } else {
+        Type(form, "linktext", link);
+    }
+    Click(form, "additemcmd");
+}
+
+} // namespace
+
+class EndToEndTest : public QObject {
+    Q_OBJECT
+
+    TestEnvironment environment;
+
+  private slots:
+    void aMenuMadeInTheWindowNavigatesAndExportsAlike() {
+        QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
+        mainwindow::Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        AddItem(form, "Choose a page", {});
+        AddItem(form, "Widgets", "dest/widgets.html");
+        AddItem(form, "Gadgets", "dest/gadgets.html");
+        Retype(form, "txtmnm", "SiteMenu");
+
+        const QString saved = environment.path("site.qvn");
+        platform::QueueFileName(saved);
+        Trigger(form, "mnuFileSaveProj");
+        QCOMPARE(form.SaveLoad().ProjectFilePath(), saved);
+        QVERIFY(!form.Flags().projectChanged);
+
+        Trigger(form, "preview");
+        const QString page = platform::TempFolder() + generate::kPreviewPageName;
+        QCOMPARE(platform::OpenedDocuments(), QStringList{page});
+        QByteArray visited;
+        const bool byButton =
+            form.BuildProject().menu.navigation == model::Navigation::OnButtonClick;
+        const int visit = RunProgram("node",
+                                     {QUORVANE_E2E_DIR "/visit-preview.mjs", page, "Gadgets",
+                                      "dest/gadgets.html", byButton ? "button" : "change"},
+                                     visited);
+        QVERIFY2(visit == 0, visited.constData());
+
+        const QString windowCode = environment.path("window.html");
+        platform::QueueFileName(windowCode);
+        Trigger(form, "mnuFileCodeFile");
+        const QString exported = environment.path("exported.html");
+        QByteArray said;
+        const int exportStatus = RunProgram(
+            QUORVANE_EXE, {"--export-code", saved, "--target", "file", "--output", exported}, said);
+        QVERIFY2(exportStatus == 0, said.constData());
+        QVERIFY(FileBytes(windowCode).contains("SiteMenu"));
+        QCOMPARE(FileBytes(exported), FileBytes(windowCode));
+        QVERIFY(platform::ShownMessages().empty());
+    }
+};
+
+QTEST_MAIN(EndToEndTest)
+#include "EndToEndTest.moc"
