@@ -103,4 +103,13 @@ std::string DecodeText(std::string_view bytes) {
     return out;
 }
 
+std::string_view DecodedView(std::string_view bytes, std::string& storage) {
+    if (!bytes.starts_with(kByteOrderMark) && bytes.find('\0') == std::string_view::npos &&
+        IsValidUtf8(bytes)) {
+        return bytes;
+    }
+    storage = DecodeText(bytes);
+    return storage;
+}
+
 } // namespace project
