@@ -1,8 +1,13 @@
 #include "cli/CommandLine.h"
 
 #include "cli/ExportCode.h"
+#include "project/AtomicFile.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <iostream>
+#include <unistd.h>
 
 namespace cli {
 namespace {
@@ -22,12 +27,76 @@ constexpr const char* kUsage =
     "  --help                     show this help\n"
     "  --version                  show the version\n"
     "\n"
+    "Every option that takes a value accepts it as --option VALUE or --option=VALUE.\n"
+    "\n"
     "Exit status: 0 done, 1 a check of the menu options failed, 2 wrong arguments,\n"
-    "3 the project file could not be loaded, 4 the output could not be written.\n";
+    "3 the project file could not be loaded (the reason follows the message), 4 the output\n"
+    "could not be written or is the project file itself.\n";
 
 int UsageError(std::ostream& err, const std::string& problem) {
     err << "quorvane: " << problem << "\nTry 'quorvane --help' for more information.\n";
     return kExitUsage;
+}
+
+// The options as given; a problem found on the way is a usage error.
+struct Options {
+    bool help = false;
+    bool version = false;
+    std::optional<std::string> project;
+    std::optional<std::string> target;
+    std::optional<std::string> output;
+};
+
+// The option's value slot, or nothing for an option without value.
+std::optional<std::string>* ValueSlot(Options& options, std::string_view name) {
+    if (name == "--export-code") {
+        return &options.project;
+    }
+    if (name == "--target") {
+        return &options.target;
+    }
+    if (name == "--output") {
+        return &options.output;
+    }
+    return nullptr;
+}
+
+// Reads "--option value" and "--option=value"; the problem, when there is one.
+std::optional<std::string> ParseOptions(const std::vector<std::string>& args, Options& options) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (!arg.starts_with("--")) {
+            return "unexpected argument '" + arg + "'";
+        }
+        const auto equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        auto* slot = ValueSlot(options, name);
+        if (!slot) {
+            if ((name == "--help" || name == "--version") && equals != std::string::npos) {
+                return "option '" + name + "' takes no value";
+            }
+            if (name == "--help") {
+                options.help = true;
+            } else if (name == "--version") {
+                options.version = true;
+            } else {
+                return "unknown option '" + name + "'";
+            }
+            continue;
+        }
+        if (slot->has_value()) {
+            return "option '" + name + "' is given twice";
+        }
+        if (equals != std::string::npos) {
+            *slot = arg.substr(equals + 1);
+        } else if (i + 1 < args.size() && !args[i + 1].starts_with("--")) {
+            *slot = args[++i];
+        } else {
+            return "option '" + name + "' needs a value" +
+                   (name == "--export-code" ? ": the project file" : "");
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -39,45 +108,53 @@ std::optional<int> RunHeadless(const std::vector<std::string>& args, std::ostrea
                      [](const std::string& arg) { return arg.starts_with("--"); })) {
         return std::nullopt;
     }
-    if (args.size() == 1 && args[0] == "--help") {
+    Options options;
+    if (const auto problem = ParseOptions(args, options)) {
+        return UsageError(err, *problem);
+    }
+    if (options.help) {
         out << kUsage;
         return kExitOk;
     }
-    if (args.size() == 1 && args[0] == "--version") {
+    if (options.version) {
         out << "Quorvane " << QUORVANE_VERSION << '\n';
         return kExitOk;
     }
-    if (args[0] != "--export-code") {
-        return UsageError(err, "unknown option '" + args[0] + "'");
+    if (!options.project) {
+        return UsageError(err, "--target and --output go with --export-code PROJECT.qvn");
     }
-    if (args.size() < 2 || args[1].starts_with("--")) {
-        return UsageError(err, "--export-code needs a project file");
+    if (options.project->empty()) {
+        return UsageError(err, "option '--export-code' needs a value: the project file");
     }
     ExportRequest request;
-    request.project = args[1];
-    bool targetGiven = false;
-    bool outputGiven = false;
-    for (std::size_t i = 2; i < args.size(); i += 2) {
-        const std::string& option = args[i];
-        if (i + 1 >= args.size()) {
-            return UsageError(err, option + " needs a value");
+    request.project = *options.project;
+    if (options.target) {
+        const auto target = generate::ParseCodeTarget(*options.target);
+        if (!target) {
+            return UsageError(err, "--target must be clip, file or preview, not '" +
+                                       *options.target + "'");
         }
-        const std::string& value = args[i + 1];
-        if (option == "--target" && !targetGiven) {
-            const auto target = generate::ParseCodeTarget(value);
-            if (!target) {
-                return UsageError(err, "--target must be clip, file or preview");
-            }
-            request.target = *target;
-            targetGiven = true;
-        } else if (option == "--output" && !outputGiven) {
-            request.output = value;
-            outputGiven = true;
-        } else {
-            return UsageError(err, "unexpected argument '" + option + "'");
+        request.target = *target;
+    }
+    if (options.output) {
+        if (options.output->empty()) {
+            return UsageError(err, "option '--output' needs a value");
         }
+        request.output = *options.output;
     }
     return ExportCode(request, out, err);
+}
+
+int CloseStandardOutput(int status, std::ostream& err) {
+    errno = 0;
+    std::cout.flush();
+    const bool failed = !std::cout || std::fflush(stdout) != 0 || ::close(STDOUT_FILENO) != 0;
+    if (failed && status == kExitOk) {
+        err << "quorvane: could not write to standard output: "
+            << project::ErrorText(errno != 0 ? errno : EIO) << '\n';
+        return kExitWriteFailed;
+    }
+    return status;
 }
 
 } // namespace cli
