@@ -1,13 +1,14 @@
 #include "project/IniLines.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace project {
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t";
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -16,23 +17,32 @@ char LowerAscii(char c) {
 } // namespace
 
 std::string_view TakeLine(std::string_view& rest) {
-    const auto end = rest.find_first_of("\r\n");
-    if (end == std::string_view::npos) {
-        return std::exchange(rest, std::string_view());
+    // A plain loop, as in TrimBlanks.
+    std::size_t end = 0;
+    while (end < rest.size() && rest[end] != '\r' && rest[end] != '\n') {
+        ++end;
     }
     const std::string_view line = rest.substr(0, end);
-    const bool crLf = rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n';
-    rest.remove_prefix(end + (crLf ? 2 : 1));
+    if (end == rest.size()) {
+        rest = {};
+    } else {
+        const bool crLf = rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n';
+        rest.remove_prefix(end + (crLf ? 2 : 1));
+    }
     return line;
 }
 
 std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
+    // Plain loops: the library's search for either of two characters calls memchr for each one.
+    std::size_t first = 0;
+    while (first < text.size() && IsBlank(text[first])) {
+        ++first;
     }
-    const auto last = text.find_last_not_of(kBlanks);
-    return text.substr(first, last - first + 1);
+    std::size_t end = text.size();
+    while (end > first && IsBlank(text[end - 1])) {
+        --end;
+    }
+    return text.substr(first, end - first);
 }
 
 bool SameName(std::string_view left, std::string_view right) {

@@ -40,17 +40,18 @@ std::optional<std::size_t> ItemNumberOf(std::string_view key, const ItemField& f
     return number;
 }
 
-// visit(field index, item number, value) for every key of the section that names an item.
+// visit(field index, item number, stored value) for every key of the section that names an
+// item.
 template <class Visit>
-void ForEachItemValue(const CSectionIndex& sections, std::string_view section, std::size_t count,
-                      Visit&& visit) {
-    ForEachValue(sections.Body(section), [&](std::string_view key, std::string_view value) {
+void ForEachItemKey(const CSectionIndex& sections, std::string_view section, std::size_t count,
+                    Visit&& visit) {
+    ForEachKeyLine(sections.Body(section), [&](const KeyLine& line) {
         for (std::size_t field = 0; field < kFields.size(); ++field) {
             if (kFields[field]->section != section) {
                 continue;
             }
-            if (const auto number = ItemNumberOf(key, *kFields[field], count)) {
-                visit(field, *number, value);
+            if (const auto number = ItemNumberOf(line.key, *kFields[field], count)) {
+                visit(field, *number, line.value);
                 return;
             }
         }
@@ -70,7 +71,7 @@ CItemNumbers::CItemNumbers(const CSectionIndex& sections, std::size_t itemCount)
     std::vector<std::uint32_t> merged;
     for (const std::string_view section : kItemSections) {
         named.clear();
-        ForEachItemValue(sections, section, count, [&](std::size_t, std::size_t number, auto) {
+        ForEachItemKey(sections, section, count, [&](std::size_t, std::size_t number, auto) {
             if (named.empty() || named.back() != number) {
                 named.push_back(static_cast<std::uint32_t>(number));
             }
@@ -103,15 +104,15 @@ void CItemNumbers::ReadValues(const CSectionIndex& sections,
     // One bit for each field of an item: the first key that names it counts.
     std::vector<std::uint8_t> found(items.size());
     for (const std::string_view section : kItemSections) {
-        ForEachItemValue(sections, section, count,
-                         [&](std::size_t field, std::size_t number, std::string_view value) {
-                             const std::size_t index = IndexOf(number);
-                             const auto bit = static_cast<std::uint8_t>(1U << field);
-                             if ((found[index] & bit) == 0) {
-                                 found[index] |= bit;
-                                 items[index].*kFields[field]->member = value;
-                             }
-                         });
+        ForEachItemKey(sections, section, count,
+                       [&](std::size_t field, std::size_t number, std::string_view stored) {
+                           const std::size_t index = IndexOf(number);
+                           const auto bit = static_cast<std::uint8_t>(1U << field);
+                           if ((found[index] & bit) == 0) {
+                               found[index] |= bit;
+                               items[index].*kFields[field]->member = ReadValue(stored);
+                           }
+                       });
     }
 }
 

@@ -8,16 +8,22 @@ CSectionIndex::CSectionIndex(std::string_view text,
         sections.push_back(Section{name, {}});
     }
     Section* open = nullptr;
-    std::string_view rest = text;
-    while (!rest.empty()) {
-        const char* lineStart = rest.data();
-        const auto name = SectionName(TakeLine(rest));
-        if (!name) {
+    // Only a line whose first character after blanks is '[' names a section, so the search
+    // jumps from bracket to bracket instead of reading every line.
+    for (std::size_t bracket = text.find('['); bracket != std::string_view::npos;
+         bracket = text.find('[', bracket + 1)) {
+        std::size_t lineStart = bracket;
+        while (lineStart > 0 && (text[lineStart - 1] == ' ' || text[lineStart - 1] == '\t')) {
+            --lineStart;
+        }
+        if (lineStart > 0 && text[lineStart - 1] != '\r' && text[lineStart - 1] != '\n') {
             continue;
         }
+        std::string_view rest = text.substr(lineStart);
+        const auto name = SectionName(TakeLine(rest));
         if (open) {
-            open->lines =
-                open->lines.substr(0, static_cast<std::size_t>(lineStart - open->lines.data()));
+            open->lines = open->lines.substr(
+                0, static_cast<std::size_t>(text.data() + lineStart - open->lines.data()));
             open = nullptr;
         }
         for (Section& section : sections) {

@@ -31,12 +31,12 @@ class CSectionIndex {
 // the key is missing.
 std::optional<std::string_view> FindValue(std::string_view body, std::string_view key);
 
-// Every key of a section's lines with its value as a read returns it, in file order.
+// Every key line of a section's lines, in file order; the value as stored.
 template <class Visit>
-void ForEachValue(std::string_view body, Visit&& visit) {
+void ForEachKeyLine(std::string_view body, Visit&& visit) {
     while (!body.empty()) {
         if (const auto keyLine = SplitKeyLine(TakeLine(body))) {
-            visit(keyLine->key, ReadValue(keyLine->value));
+            visit(*keyLine);
         }
     }
 }
