@@ -129,9 +129,9 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std:
     } else if (!S_ISREG(info.st_mode)) {
         error = S_ISDIR(info.st_mode) ? ErrorText(EISDIR) : "not an ordinary file";
     } else {
-        // Read straight into one buffer of the file's size; a file that grows meanwhile is read
-        // to its end.
-        bytes.emplace(static_cast<std::size_t>(info.st_size), '\0');
+        // Read straight into one buffer of the file's size and one byte more, so the read that
+        // finds the end needs no larger buffer; a file that grows meanwhile is read to its end.
+        bytes.emplace(static_cast<std::size_t>(info.st_size) + 1, '\0');
         std::size_t filled = 0;
         for (;;) {
             if (filled == bytes->size()) {

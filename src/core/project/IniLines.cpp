@@ -1,6 +1,7 @@
 #include "project/IniLines.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace project {
 
@@ -10,17 +11,24 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 } // namespace
 
 std::string_view TakeLine(std::string_view& rest) {
-    // A plain loop, as in TrimBlanks.
+    // memchr finds either end a window at a time: fast on ordinary lines, and a line of any
+    // length is searched no more than twice.
+    constexpr std::size_t kWindow = 256;
     std::size_t end = 0;
-    while (end < rest.size() && rest[end] != '\r' && rest[end] != '\n') {
-        ++end;
+    while (end < rest.size()) {
+        const char* const at = rest.data() + end;
+        const std::size_t window = std::min(kWindow, rest.size() - end);
+        const auto* carriageReturn = static_cast<const char*>(std::memchr(at, '\r', window));
+        const auto* lineFeed = static_cast<const char*>(std::memchr(
+            at, '\n', carriageReturn ? static_cast<std::size_t>(carriageReturn - at) : window));
+        if (const char* const found = lineFeed ? lineFeed : carriageReturn) {
+            end = static_cast<std::size_t>(found - rest.data());
+            break;
+        }
+        end += window;
     }
     const std::string_view line = rest.substr(0, end);
     if (end == rest.size()) {
@@ -33,7 +41,7 @@ std::string_view TakeLine(std::string_view& rest) {
 }
 
 std::string_view TrimBlanks(std::string_view text) {
-    // Plain loops: the library's search for either of two characters calls memchr for each one.
+    // Plain loops: the library's search for either of two characters calls memchr for each.
     std::size_t first = 0;
     while (first < text.size() && IsBlank(text[first])) {
         ++first;
@@ -43,11 +51,6 @@ std::string_view TrimBlanks(std::string_view text) {
         --end;
     }
     return text.substr(first, end - first);
-}
-
-bool SameName(std::string_view left, std::string_view right) {
-    return std::equal(left.begin(), left.end(), right.begin(), right.end(),
-                      [](char a, char b) { return LowerAscii(a) == LowerAscii(b); });
 }
 
 std::optional<std::string_view> SectionName(std::string_view line) {

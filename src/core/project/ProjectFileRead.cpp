@@ -1,5 +1,5 @@
 #include "project/AtomicFile.h"
-#include "project/ItemNumbers.h"
+#include "project/ItemSections.h"
 #include "project/NumericValue.h"
 #include "project/ProjectFields.h"
 #include "project/ProjectFile.h"
@@ -111,14 +111,12 @@ std::string ReadItems(const CSectionIndex& sections, std::vector<model::MenuItem
     if (!selected && *count > 0) {
         return ValueRefusal(kSelectedSection, kSelectedKey, selectedText, "too large a number");
     }
-    const CItemNumbers numbers(sections, static_cast<std::size_t>(std::max(*count, 0)));
-    // Keys that are missing read as the empty text.
-    items.assign(numbers.Count(), model::MenuItem{"", "", "", model::kNo, "", "", ""});
-    numbers.ReadValues(sections, items);
+    FileItems read = ReadFileItems(sections, static_cast<std::size_t>(std::max(*count, 0)));
+    items = std::move(read.items);
     bool headingAbove = false;
     for (std::size_t index = 0; index < items.size(); ++index) {
         model::MenuItem& item = items[index];
-        if (*selected == static_cast<double>(numbers.NumberAt(index))) {
+        if (*selected == static_cast<double>(read.NumberAt(index))) {
             item.selected = model::kYes;
         }
         // The read dropped any leading blanks, so the indent marker is made anew.

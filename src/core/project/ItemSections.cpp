@@ -1,4 +1,4 @@
-#include "project/ItemNumbers.h"
+#include "project/ItemSections.h"
 
 #include "project/ProjectFields.h"
 
@@ -58,23 +58,60 @@ void ForEachItemKey(const CSectionIndex& sections, std::string_view section, std
     });
 }
 
-} // namespace
+const model::MenuItem kMissingFields{"", "", "", model::kNo, "", "", ""};
 
-CItemNumbers::CItemNumbers(const CSectionIndex& sections, std::size_t itemCount)
-    : count(itemCount) {
-    if (count == 0) {
-        return;
+// The first key that names a field of an item counts: `found` holds a bit for each field.
+void Store(FileItems& read, std::vector<std::uint8_t>& found, std::size_t index, std::size_t field,
+           std::string_view stored) {
+    const auto bit = static_cast<std::uint8_t>(1U << field);
+    if ((found[index] & bit) == 0) {
+        found[index] |= bit;
+        read.items[index].*kFields[field]->member = ReadValue(stored);
     }
-    // Sections written by the program name their items in ascending order, so each section's
-    // numbers are merged in one linear step; only a shuffled section is sorted.
+}
+
+// Items named 1, 2, 3 ... in the order of the file, as the program writes them, are read in
+// one pass; false when a number skips ahead.
+bool ReadItemsInOrder(const CSectionIndex& sections, std::size_t count, FileItems& read) {
+    // Room for the items the first section names in order, so the list does not move while it
+    // grows; each of them is real, named by a line of its own.
+    std::size_t named = 0;
+    ForEachItemKey(sections, kItemsSection, count, [&](std::size_t, std::size_t number, auto) {
+        if (number == named + 1) {
+            ++named;
+        }
+    });
+    read.items.reserve(named);
+    std::vector<std::uint8_t> found;
+    found.reserve(named);
+    bool inOrder = true;
+    for (const std::string_view section : kItemSections) {
+        ForEachItemKey(sections, section, count,
+                       [&](std::size_t field, std::size_t number, std::string_view stored) {
+                           if (inOrder && number == read.items.size() + 1) {
+                               read.items.push_back(kMissingFields);
+                               found.push_back(0);
+                           }
+                           if (number > read.items.size()) {
+                               inOrder = false;
+                           } else if (inOrder) {
+                               Store(read, found, number - 1, field, stored);
+                           }
+                       });
+    }
+    return inOrder;
+}
+
+// Every number the item sections name. Each section's numbers usually ascend, so they are merged
+// in one linear step; only a shuffled section is sorted.
+std::vector<std::uint32_t> NamedNumbers(const CSectionIndex& sections, std::size_t count) {
+    std::vector<std::uint32_t> numbers;
     std::vector<std::uint32_t> named;
     std::vector<std::uint32_t> merged;
     for (const std::string_view section : kItemSections) {
         named.clear();
         ForEachItemKey(sections, section, count, [&](std::size_t, std::size_t number, auto) {
-            if (named.empty() || named.back() != number) {
-                named.push_back(static_cast<std::uint32_t>(number));
-            }
+            named.push_back(static_cast<std::uint32_t>(number));
         });
         if (!std::is_sorted(named.begin(), named.end())) {
             std::sort(named.begin(), named.end());
@@ -85,35 +122,29 @@ CItemNumbers::CItemNumbers(const CSectionIndex& sections, std::size_t itemCount)
                        std::back_inserter(merged));
         numbers.swap(merged);
     }
+    return numbers;
 }
 
-std::size_t CItemNumbers::IndexOf(std::size_t number) const {
-    // Items 1 to n, as the program writes them, are found without a search.
-    if (numbers.back() == numbers.size()) {
-        return number - 1;
-    }
-    return static_cast<std::size_t>(std::lower_bound(numbers.begin(), numbers.end(), number) -
-                                    numbers.begin());
-}
+} // namespace
 
-void CItemNumbers::ReadValues(const CSectionIndex& sections,
-                              std::vector<model::MenuItem>& items) const {
-    if (items.empty()) {
-        return;
+FileItems ReadFileItems(const CSectionIndex& sections, std::size_t count) {
+    FileItems read;
+    if (count == 0 || ReadItemsInOrder(sections, count, read)) {
+        return read;
     }
-    // One bit for each field of an item: the first key that names it counts.
-    std::vector<std::uint8_t> found(items.size());
+    read.numbers = NamedNumbers(sections, count);
+    read.items.assign(read.numbers.size(), kMissingFields);
+    std::vector<std::uint8_t> found(read.items.size());
     for (const std::string_view section : kItemSections) {
         ForEachItemKey(sections, section, count,
                        [&](std::size_t field, std::size_t number, std::string_view stored) {
-                           const std::size_t index = IndexOf(number);
-                           const auto bit = static_cast<std::uint8_t>(1U << field);
-                           if ((found[index] & bit) == 0) {
-                               found[index] |= bit;
-                               items[index].*kFields[field]->member = ReadValue(stored);
-                           }
+                           const auto at =
+                               std::lower_bound(read.numbers.begin(), read.numbers.end(), number);
+                           Store(read, found, static_cast<std::size_t>(at - read.numbers.begin()),
+                                 field, stored);
                        });
     }
+    return read;
 }
 
 } // namespace project
