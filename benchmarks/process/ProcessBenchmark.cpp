@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <sys/resource.h>
@@ -82,27 +83,44 @@ std::vector<Figures> RunInTurn(const std::vector<std::vector<std::string>>& comm
     return figures;
 }
 
-fs::path WriteProject(const fs::path& folder, std::int64_t items) {
-    const auto path = folder / ("items-" + std::to_string(items) + ".qvn");
-    auto project = bench::ProjectOfSize(items);
-    // A new project has no menu name, and the export checks for one.
-    project.menu.menuName = "LargeMenu";
-    if (project::SaveProjectFile(path, project)) {
-        std::fprintf(stderr, "could not write %s\n", path.c_str());
+fs::path ProjectPath(const fs::path& folder, std::int64_t items) {
+    return folder / ("items-" + std::to_string(items) + ".qvn");
+}
+
+// Written by a child process: a forked child's peak memory counts what it inherited before its
+// exec, so this process stays small.
+void WriteProjects(const fs::path& folder, std::initializer_list<std::int64_t> sizes) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        for (const auto items : sizes) {
+            auto project = bench::ProjectOfSize(items);
+            // A new project has no menu name, and the export checks for one.
+            project.menu.menuName = "LargeMenu";
+            if (project::SaveProjectFile(ProjectPath(folder, items), project)) {
+                ::_exit(1);
+            }
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "could not write the projects in %s\n", folder.c_str());
         std::exit(1);
     }
-    return path;
 }
 
 } // namespace
 
-int main() {
+// An optional argument names another build of the program to time.
+int main(int argc, char** argv) {
     const fs::path folder =
         fs::temp_directory_path() / ("quorvane-bench-" + std::to_string(::getpid()));
     fs::create_directories(folder);
-    const auto large = WriteProject(folder, 100000);
-    const auto small = WriteProject(folder, bench::kLargeProjectItems);
-    const std::string exe = QUORVANE_EXE;
+    WriteProjects(folder, {100000, bench::kLargeProjectItems});
+    const auto large = ProjectPath(folder, 100000);
+    const auto small = ProjectPath(folder, bench::kLargeProjectItems);
+    const std::string exe = argc > 1 ? argv[1] : QUORVANE_EXE;
     const auto figures = RunInTurn({{exe, "--version"},
                                     {exe, "--export-code", large.string()},
                                     {exe, "--export-code", small.string()},
