@@ -73,6 +73,12 @@ int ExportCode(const ExportRequest& request, std::ostream& out, std::ostream& er
         }
         return kExitOk;
     }
+    // The pages beside a device or a pipe would land in its folder, /dev for instance.
+    if (!texts.beside.empty() && !IsFileOrNewName(*request.output)) {
+        err << "quorvane: the frameset and the second frame page are written beside --output, "
+               "which must then name a file\n";
+        return kExitUsage;
+    }
     const auto paths = OutputPaths(*request.output, texts);
     for (const auto& path : paths) {
         if (IsSameFile(path, request.project)) {

@@ -63,6 +63,11 @@ std::optional<std::string> WriteOutputFile(const std::filesystem::path& path,
     return WriteInPlace(path, pieces);
 }
 
+bool IsFileOrNewName(const std::filesystem::path& path) {
+    struct stat target {};
+    return ::stat(path.c_str(), &target) == 0 ? S_ISREG(target.st_mode) : errno == ENOENT;
+}
+
 bool IsSameFile(const std::filesystem::path& left, const std::filesystem::path& right) {
     struct stat leftFile {};
     struct stat rightFile {};

@@ -18,6 +18,9 @@ namespace cli {
 std::optional<std::string> WriteOutputFile(const std::filesystem::path& path,
                                            std::span<const std::string_view> pieces);
 
+// Whether `path` names a regular file or nothing yet: where files may be written beside it.
+bool IsFileOrNewName(const std::filesystem::path& path);
+
 // Whether both names lead to one file, through links and hard links; false when either is
 // missing.
 bool IsSameFile(const std::filesystem::path& left, const std::filesystem::path& right);

@@ -215,6 +215,11 @@ TEST(ExportCode, OutputsThatAreNoRegularFilesAreWrittenInPlace) {
                                       "&& test -c nullcopy"),
                   0);
     }
+    // The pages of a frame menu go beside the output, never beside a device.
+    EXPECT_EQ(Script(folder.path, "$Q --export-code '" + (kExamples / "frame-menu.qvn").string() +
+                                      "' --target preview --output fifo"),
+              cli::kExitUsage);
+    EXPECT_FALSE(fs::exists(folder.path / generate::kFramesetPageName));
 }
 
 TEST(ExportCode, TheProjectIsNeverItsOwnOutput) {
