@@ -29,21 +29,14 @@ bool EntryCollector::Add(std::string_view text, std::string_view address) {
         ++result_.Skipped(verdict.reason);
         return true;
     }
-    return AddAddress(text, std::move(verdict.address), verdict.kind == AddressVerdict::Kind::Link);
-}
-
-bool EntryCollector::AddAddress(std::string_view text, std::string address, bool ticked) {
-    if (Full()) {
-        return false;
-    }
     ImportEntry entry;
     entry.text = CollapseWhitespace(text);
     if (entry.text.empty()) {
-        entry.text = TextFromAddress(address);
+        entry.text = TextFromAddress(verdict.address);
     }
-    entry.duplicate = !seen_.insert(address).second;
-    entry.ticked = ticked && !entry.duplicate;
-    entry.address = std::move(address);
+    entry.duplicate = !seen_.insert(verdict.address).second;
+    entry.ticked = verdict.kind == AddressVerdict::Kind::Link && !entry.duplicate;
+    entry.address = std::move(verdict.address);
     result_.groups[current_].entries.push_back(std::move(entry));
     ++entries_;
     return true;

@@ -25,17 +25,13 @@ class EntryCollector {
     // False when the limit was already reached and the entry was left out: the reader can stop.
     bool Add(std::string_view text, std::string_view address);
 
-    // An entry whose address is already final (a site folder builds its own).
-    bool AddAddress(std::string_view text, std::string address, bool ticked);
-
     void Warn(ImportText warning) { result_.warnings.push_back(std::move(warning)); }
-
-    const AddressResolver& Resolver() const { return resolver_; }
 
     // The groups with entries, the group without heading first; the collector is spent.
     ImportResult Finish();
 
   private:
+    // At the limit; warns the first time it is met.
     bool Full();
 
     AddressResolver resolver_;
