@@ -24,29 +24,20 @@ function Executable() {
     return exe;
 }
 
-// Runs quorvane with `args`; rejects with its exit status and standard error.
-export async function RunQuorvane(args) {
+// Writes the project into `folder` and exports it with the target "preview" (the default) or
+// "file"; the button image is put beside the pages. Resolves to the path of the page written.
+export async function ExportProject(folder, project, target = 'preview') {
+    await mkdir(folder, {recursive: true});
+    const projectPath = path.join(folder, 'menu.qvn');
+    await WriteProject(projectPath, project);
+    await copyFile(fileURLToPath(new URL(`../${kButtonImage}`, import.meta.url)),
+                   path.join(folder, kButtonImage));
+    const output = path.join(folder, target === 'file' ? kCodeFile : kPreviewPage);
+    const args = ['--export-code', projectPath, '--target', target, '--output', output];
     try {
         await kRun(Executable(), args);
     } catch (error) {
         throw new Error(`quorvane ${args.join(' ')} failed (exit ${error.code}): ${error.stderr}`);
     }
-}
-
-// Writes the project into `folder` (or has `project(folder)` make it and resolve to its path)
-// and exports it with the target "preview" (the default) or "file"; the button image is put
-// beside the pages. Resolves to the path of the page written.
-export async function ExportProject(folder, project, target = 'preview') {
-    await mkdir(folder, {recursive: true});
-    let projectPath = path.join(folder, 'menu.qvn');
-    if (typeof project === 'function') {
-        projectPath = await project(folder);
-    } else {
-        await WriteProject(projectPath, project);
-    }
-    await copyFile(fileURLToPath(new URL(`../${kButtonImage}`, import.meta.url)),
-                   path.join(folder, kButtonImage));
-    const output = path.join(folder, target === 'file' ? kCodeFile : kPreviewPage);
-    await RunQuorvane(['--export-code', projectPath, '--target', target, '--output', output]);
     return output;
 }
