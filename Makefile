@@ -29,9 +29,16 @@ bench: build
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
-# The engine under AddressSanitizer and UndefinedBehaviorSanitizer, then a short fuzz run.
+# The engine under AddressSanitizer and UndefinedBehaviorSanitizer, then a short run of every
+# fuzzer (FUZZ_SECONDS each) on its seeds.
 HARDENING_DIR ?= build-hardening
-FUZZ_SECONDS ?= 60
+FUZZ_SECONDS ?= 20
+FUZZERS = project_reader_fuzzer bookmarks_fuzzer sitemap_fuzzer page_fuzzer text_fuzzer
+FUZZ_SEEDS_project_reader_fuzzer = data/examples tests/fuzz/seeds
+FUZZ_SEEDS_bookmarks_fuzzer = tests/import/files
+FUZZ_SEEDS_sitemap_fuzzer = tests/import/files/site tests/import/files/bad
+FUZZ_SEEDS_page_fuzzer = tests/import/files
+FUZZ_SEEDS_text_fuzzer = tests/fuzz/seeds-text
 
 $(HARDENING_DIR)/build.ninja:
 	@cmake -S . -B $(HARDENING_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
@@ -43,8 +50,11 @@ hardening: deps $(HARDENING_DIR)/build.ninja
 	@$(MAKE) --no-print-directory fuzz
 
 fuzz: deps $(HARDENING_DIR)/build.ninja
-	@cmake --build $(HARDENING_DIR) --target project_reader_fuzzer
-	@mkdir -p $(HARDENING_DIR)/fuzz-corpus
-	$(HARDENING_DIR)/tests/fuzz/project_reader_fuzzer -max_total_time=$(FUZZ_SECONDS) \
-		-timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=$(HARDENING_DIR)/ \
-		$(HARDENING_DIR)/fuzz-corpus data/examples tests/fuzz/seeds
+	@cmake --build $(HARDENING_DIR) --target $(FUZZERS)
+	@$(MAKE) --no-print-directory $(addprefix fuzz-run-,$(FUZZERS))
+
+fuzz-run-%:
+	@mkdir -p $(HARDENING_DIR)/fuzz-corpus/$*
+	$(HARDENING_DIR)/tests/fuzz/$* -max_total_time=$(FUZZ_SECONDS) \
+		-timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=$(HARDENING_DIR)/$*- \
+		$(HARDENING_DIR)/fuzz-corpus/$* $(FUZZ_SEEDS_$*)

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/ExportCode.h"
+#include "cli/ImportLinks.h"
 
 #include <algorithm>
 
@@ -10,6 +11,7 @@ namespace {
 constexpr const char* kUsage =
     "Usage: quorvane [PROJECT.qvn]\n"
     "       quorvane --export-code PROJECT.qvn [--target clip|file|preview] [--output PATH]\n"
+    "       quorvane --import SOURCE [--base ADDRESS|FOLDER] --output PROJECT.qvn\n"
     "\n"
     "Without options Quorvane opens its window, with the project file when one is named.\n"
     "\n"
@@ -19,11 +21,21 @@ constexpr const char* kUsage =
     "  --target preview           the preview page; for links into another frame the frameset\n"
     "                             and the second frame page are written beside --output\n"
     "  --output PATH              write to PATH instead of standard output\n"
+    "\n"
+    "  --import SOURCE            write a new project (--output) from the links of SOURCE: a\n"
+    "                             bookmarks file, a sitemap (.xml, .xml.gz, or an index with\n"
+    "                             its sitemaps beside it), a site folder, a web page, or a\n"
+    "                             text file of addresses (one a line, or TEXT<tab>ADDRESS,\n"
+    "                             or TEXT | ADDRESS); every entry offered ticked is written\n"
+    "  --base ADDRESS             resolve relative addresses against ADDRESS; for a site\n"
+    "                             folder, the address the folder is published at\n"
+    "  --base FOLDER              for a site folder: make addresses relative to FOLDER\n"
     "  --help                     show this help\n"
     "  --version                  show the version\n"
     "\n"
     "Exit status: 0 done, 1 a check of the menu options failed, 2 wrong arguments,\n"
-    "3 the project file could not be loaded, 4 the output could not be written.\n";
+    "3 the project file (or the source to import) could not be read, 4 the output could not\n"
+    "be written.\n";
 
 int UsageError(std::ostream& err, const std::string& problem) {
     err << "quorvane: " << problem << "\nTry 'quorvane --help' for more information.\n";
@@ -46,6 +58,9 @@ std::optional<int> RunHeadless(const std::vector<std::string>& args, std::ostrea
     if (args.size() == 1 && args[0] == "--version") {
         out << "Quorvane " << QUORVANE_VERSION << '\n';
         return kExitOk;
+    }
+    if (IsImportRequest(args)) {
+        return ImportLinks(args, err);
     }
     if (args[0] != "--export-code") {
         return UsageError(err, "unknown option '" + args[0] + "'");

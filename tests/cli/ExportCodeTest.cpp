@@ -1,3 +1,4 @@
+#include "HeadlessRun.h"
 #include "cli/CommandLine.h"
 #include "generate/CodeOutput.h"
 #include "project/AtomicFile.h"
@@ -15,20 +16,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kExamples = QUORVANE_EXAMPLES_DIR;
-
-struct Run {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Run Headless(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const auto status = cli::RunHeadless(args, out, err);
-    EXPECT_TRUE(status.has_value());
-    return {status.value_or(-1), out.str(), err.str()};
-}
 
 generate::MenuCode ExampleCode(const std::string& name, generate::CodeTarget target) {
     const auto project =
