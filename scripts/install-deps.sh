@@ -6,6 +6,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ make
+    libxml2-dev zlib1g-dev liburiparser-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
 )

@@ -1,10 +1,10 @@
 // Builds a 5,000-row menu through "Add", then moves, edits, updates and deletes rows, and prints
 // the slowest and the mean time of each command, the events it causes included.
-#include "mainwindow/Form1.h"
+#include "mainwindow/MainWindow.h"
 #include "platform/MessageBoxes.h"
 #include "support/TestEnvironment.h"
 
-#include <QAction>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -24,18 +24,20 @@ constexpr double kLimitMs = 50.0;
 
 class Timings {
   public:
+    // The command alone, then with the drawing and the other events it causes.
     void Time(const std::string& command, const std::function<void()>& run) {
         QElapsedTimer timer;
         timer.start();
         run();
-        QCoreApplication::processEvents();
         samples[command].push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        QCoreApplication::processEvents();
+        samples[command + " +drawn"].push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
 
     // True when every command stayed within the limit.
     bool Report() const {
         bool within = true;
-        std::printf("%-18s %6s %9s %9s %9s\n", "command", "runs", "mean ms", "p99 ms", "max ms");
+        std::printf("%-25s %6s %9s %9s %9s\n", "command", "runs", "mean ms", "p99 ms", "max ms");
         for (const auto& [command, times] : samples) {
             std::vector<double> sorted = times;
             std::sort(sorted.begin(), sorted.end());
@@ -45,7 +47,7 @@ class Timings {
             }
             const double p99 = sorted[sorted.size() * 99 / 100];
             within = within && sorted.back() <= kLimitMs;
-            std::printf("%-18s %6zu %9.3f %9.3f %9.3f\n", command.c_str(), sorted.size(),
+            std::printf("%-25s %6zu %9.3f %9.3f %9.3f\n", command.c_str(), sorted.size(),
                         sum / static_cast<double>(sorted.size()), p99, sorted.back());
         }
         return within;
@@ -61,7 +63,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     TestEnvironment environment;
-    mainwindow::Form1 form;
+    mainwindow::MainWindow form;
     form.show();
     QCoreApplication::processEvents();
 
@@ -71,7 +73,9 @@ int main(int argc, char** argv) {
     auto* update = form.findChild<QPushButton*>("cmdup");
     auto* list = form.findChild<QTreeView*>("lv");
     const auto select = [list](int row) { list->setCurrentIndex(list->model()->index(row, 0)); };
-    const auto trigger = [&form](const char* key) { form.findChild<QAction*>(key)->trigger(); };
+    const auto trigger = [&form](const char* key) {
+        form.findChild<QAbstractButton*>(key)->click();
+    };
 
     Timings timings;
     for (int row = 0; row < kRows; ++row) {

@@ -1,7 +1,7 @@
 // Start-up to a usable main window, offscreen, with the fonts installed on this machine: the first
 // window of the process (font list and style windows loaded cold, the loading window shown) and
 // the mean of later ones. Fails when the first one takes longer than the limit.
-#include "mainwindow/Form1.h"
+#include "mainwindow/MainWindow.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
@@ -20,7 +20,7 @@ double Milliseconds(const QElapsedTimer& timer) {
 
 // The window built, shown and every event it caused handled.
 double OpenMainWindow(const QElapsedTimer& clock) {
-    mainwindow::Form1 form;
+    mainwindow::MainWindow form;
     form.show();
     QCoreApplication::processEvents();
     return Milliseconds(clock);

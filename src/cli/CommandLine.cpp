@@ -1,6 +1,8 @@
 #include "cli/CommandLine.h"
 
+#include "cli/CommandOptions.h"
 #include "cli/ExportCode.h"
+#include "cli/ImportLinks.h"
 #include "project/AtomicFile.h"
 
 #include <algorithm>
@@ -15,6 +17,7 @@ namespace {
 constexpr const char* kUsage =
     "Usage: quorvane [PROJECT.qvn]\n"
     "       quorvane --export-code PROJECT.qvn [--target clip|file|preview] [--output PATH]\n"
+    "       quorvane --import SOURCE [--base ADDRESS|FOLDER] --output PROJECT.qvn\n"
     "\n"
     "Without options Quorvane opens its window, with the project file when one is named.\n"
     "\n"
@@ -24,80 +27,23 @@ constexpr const char* kUsage =
     "  --target preview           the preview page; for links into another frame the frameset\n"
     "                             and the second frame page are written beside --output\n"
     "  --output PATH              write to PATH instead of standard output\n"
+    "\n"
+    "  --import SOURCE            write a new project (--output) from the links of SOURCE: a\n"
+    "                             bookmarks file, a sitemap (.xml, .xml.gz, or an index with\n"
+    "                             its sitemaps beside it), a site folder, a web page, or a\n"
+    "                             text file of addresses (one a line, or TEXT<tab>ADDRESS,\n"
+    "                             or TEXT | ADDRESS); every entry offered ticked is written\n"
+    "  --base ADDRESS             resolve relative addresses against ADDRESS; for a site\n"
+    "                             folder, the address the folder is published at\n"
+    "  --base FOLDER              for a site folder: make addresses relative to FOLDER\n"
     "  --help                     show this help\n"
     "  --version                  show the version\n"
     "\n"
     "Every option that takes a value accepts it as --option VALUE or --option=VALUE.\n"
     "\n"
     "Exit status: 0 done, 1 a check of the menu options failed, 2 wrong arguments,\n"
-    "3 the project file could not be loaded (the reason follows the message), 4 the output\n"
-    "could not be written or is the project file itself.\n";
-
-int UsageError(std::ostream& err, const std::string& problem) {
-    err << "quorvane: " << problem << "\nTry 'quorvane --help' for more information.\n";
-    return kExitUsage;
-}
-
-// The options as given; a problem found on the way is a usage error.
-struct Options {
-    bool help = false;
-    bool version = false;
-    std::optional<std::string> project;
-    std::optional<std::string> target;
-    std::optional<std::string> output;
-};
-
-// The option's value slot, or nothing for an option without value.
-std::optional<std::string>* ValueSlot(Options& options, std::string_view name) {
-    if (name == "--export-code") {
-        return &options.project;
-    }
-    if (name == "--target") {
-        return &options.target;
-    }
-    if (name == "--output") {
-        return &options.output;
-    }
-    return nullptr;
-}
-
-// Reads "--option value" and "--option=value"; the problem, when there is one.
-std::optional<std::string> ParseOptions(const std::vector<std::string>& args, Options& options) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (!arg.starts_with("--")) {
-            return "unexpected argument '" + arg + "'";
-        }
-        const auto equals = arg.find('=');
-        const std::string name = arg.substr(0, equals);
-        auto* slot = ValueSlot(options, name);
-        if (!slot) {
-            if ((name == "--help" || name == "--version") && equals != std::string::npos) {
-                return "option '" + name + "' takes no value";
-            }
-            if (name == "--help") {
-                options.help = true;
-            } else if (name == "--version") {
-                options.version = true;
-            } else {
-                return "unknown option '" + name + "'";
-            }
-            continue;
-        }
-        if (slot->has_value()) {
-            return "option '" + name + "' is given twice";
-        }
-        if (equals != std::string::npos) {
-            *slot = arg.substr(equals + 1);
-        } else if (i + 1 < args.size() && !args[i + 1].starts_with("--")) {
-            *slot = args[++i];
-        } else {
-            return "option '" + name + "' needs a value" +
-                   (name == "--export-code" ? ": the project file" : "");
-        }
-    }
-    return std::nullopt;
-}
+    "3 the project file (or the source to import) could not be read (the reason follows the\n"
+    "message), 4 the output could not be written or is the project file itself.\n";
 
 } // namespace
 
@@ -108,39 +54,48 @@ std::optional<int> RunHeadless(const std::vector<std::string>& args, std::ostrea
                      [](const std::string& arg) { return arg.starts_with("--"); })) {
         return std::nullopt;
     }
-    Options options;
-    if (const auto problem = ParseOptions(args, options)) {
+    if (IsImportRequest(args)) {
+        return ImportLinks(args, err);
+    }
+    auto read =
+        ReadOptions(args, {"--export-code", "--target", "--output"}, {"--help", "--version"});
+    if (const auto* problem = std::get_if<std::string>(&read)) {
         return UsageError(err, *problem);
     }
-    if (options.help) {
+    const GivenOptions& given = std::get<GivenOptions>(read);
+    if (given.flags.contains("--help")) {
         out << kUsage;
         return kExitOk;
     }
-    if (options.version) {
+    if (given.flags.contains("--version")) {
         out << "Quorvane " << QUORVANE_VERSION << '\n';
         return kExitOk;
     }
-    if (!options.project) {
+    const auto valueOf = [&](std::string_view name) -> std::optional<std::string> {
+        const auto found = given.values.find(name);
+        return found == given.values.end() ? std::nullopt : std::optional(found->second);
+    };
+    const auto project = valueOf("--export-code");
+    if (!project) {
         return UsageError(err, "--target and --output go with --export-code PROJECT.qvn");
     }
-    if (options.project->empty()) {
-        return UsageError(err, "option '--export-code' needs a value: the project file");
+    if (project->empty()) {
+        return UsageError(err, "--export-code needs a value");
     }
     ExportRequest request;
-    request.project = *options.project;
-    if (options.target) {
-        const auto target = generate::ParseCodeTarget(*options.target);
-        if (!target) {
-            return UsageError(err, "--target must be clip, file or preview, not '" +
-                                       *options.target + "'");
+    request.project = *project;
+    if (const auto target = valueOf("--target")) {
+        const auto parsed = generate::ParseCodeTarget(*target);
+        if (!parsed) {
+            return UsageError(err, "--target must be clip, file or preview, not '" + *target + "'");
         }
-        request.target = *target;
+        request.target = *parsed;
     }
-    if (options.output) {
-        if (options.output->empty()) {
-            return UsageError(err, "option '--output' needs a value");
+    if (const auto output = valueOf("--output")) {
+        if (output->empty()) {
+            return UsageError(err, "--output needs a value");
         }
-        request.output = *options.output;
+        request.output = *output;
     }
     return ExportCode(request, out, err);
 }

@@ -1,10 +1,9 @@
 #include "Application.h"
 
-#include "mainwindow/Form1.h"
-#include "mainwindow/OptionsPanel.h"
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/ProjectFileCommands.h"
 #include "platform/FileAssociation.h"
 #include "project/CommandLineFile.h"
-#include "project/SaveLoad.h"
 
 #include <QApplication>
 #include <QtGlobal>
@@ -41,20 +40,17 @@ int RunApplication(int& argc, char** argv, const std::vector<std::string>&) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Brindlecote");
     QApplication::setApplicationName("Quorvane");
-    mainwindow::Form1 form;
+    mainwindow::MainWindow window;
     // Qt has taken its own options out of the arguments by now.
     std::vector<std::string> arguments;
     for (const QString& argument : QApplication::arguments().mid(1)) {
         arguments.push_back(argument.toStdString());
     }
     const QString commandLine = QString::fromStdString(project::CommandLineText(arguments));
-    if (!form.SaveLoad().OpenCommandLine(commandLine)) {
-        form.findChild<mainwindow::OptionsPanel*>()->ChooseLinkTarget(
-            model::LinkTarget::SameWindow);
-    }
+    window.ProjectFiles().OpenCommandLine(commandLine);
     platform::RegisterFileType("Quorvane", ".qvn", "Quorvane Project File", "quorvane");
-    form.show();
-    form.ShowStartupTip();
+    window.show();
+    window.ShowStartupTip();
     return QApplication::exec();
 }
 

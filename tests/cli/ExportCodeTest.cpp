@@ -1,3 +1,4 @@
+#include "HeadlessRun.h"
 #include "cli/CommandLine.h"
 #include "generate/CodeOutput.h"
 #include "project/AtomicFile.h"
@@ -17,20 +18,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kExamples = QUORVANE_EXAMPLES_DIR;
-
-struct Run {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Run Headless(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const auto status = cli::RunHeadless(args, out, err);
-    EXPECT_TRUE(status.has_value());
-    return {status.value_or(-1), out.str(), err.str()};
-}
 
 generate::MenuCode ExampleCode(const std::string& name, generate::CodeTarget target) {
     const auto project =
@@ -95,16 +82,16 @@ TEST(CommandLine, HelpVersionAndUsageErrors) {
     EXPECT_NE(help.out.find("--export-code PROJECT.qvn"), std::string::npos);
 
     const std::pair<std::vector<std::string>, std::string> wrong[] = {
-        {{"--frobnicate"}, "unknown option '--frobnicate'"},
-        {{"--export-code"}, "option '--export-code' needs a value: the project file"},
-        {{"--export-code", "--target"}, "option '--export-code' needs a value"},
+        {{"--frobnicate"}, "unexpected argument '--frobnicate'"},
+        {{"--export-code"}, "--export-code needs a value"},
+        {{"--export-code", "--target"}, "--export-code needs a value"},
         {{"good.qvn", "--export-code"}, "unexpected argument 'good.qvn'"},
         {{"--export-code", "a.qvn", "extra"}, "unexpected argument 'extra'"},
-        {{"--export-code", "a.qvn", "--target"}, "option '--target' needs a value"},
+        {{"--export-code", "a.qvn", "--target"}, "--target needs a value"},
         {{"--export-code=a.qvn", "--target=CLIP"}, "--target must be clip, file or preview"},
-        {{"--export-code", "a.qvn", "--output", "x", "--output=y"}, "'--output' is given twice"},
+        {{"--export-code", "a.qvn", "--output", "x", "--output=y"}, "--output is given twice"},
         {{"--target=file"}, "--target and --output go with --export-code PROJECT.qvn"},
-        {{"--help=me"}, "option '--help' takes no value"}};
+        {{"--help=me"}, "--help takes no value"}};
     for (const auto& [args, problem] : wrong) {
         const auto run = Headless(args);
         EXPECT_EQ(run.status, cli::kExitUsage) << problem;

@@ -12,10 +12,6 @@ namespace {
 
 using Tips = std::vector<std::string>;
 
-void Write(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 const std::string kMailText =
     "?subject=Check out this handy web building tool!&body=Hi. Thought you might be interested "
     "in Quorvane. Helps you build navigational menus for your web site with no programming "
@@ -26,7 +22,6 @@ const std::string kMailText =
 TEST(TipsFile, EveryLineIsATipEmptyOnesIncluded) {
     EXPECT_EQ(SplitTipLines("one\r\ntwo\r\nthree\r\n"), (Tips{"one", "two", "three"}));
     EXPECT_EQ(SplitTipLines("one\n\nthree"), (Tips{"one", "", "three"}));
-    EXPECT_EQ(SplitTipLines("\r\n"), (Tips{""}));
     EXPECT_EQ(SplitTipLines("a\rb\n\r\n"), (Tips{"a", "b", ""}));
     EXPECT_EQ(SplitTipLines(""), Tips{});
     EXPECT_EQ(SplitTipLines(" spaced tip \t"), (Tips{" spaced tip \t"}));
@@ -34,10 +29,10 @@ TEST(TipsFile, EveryLineIsATipEmptyOnesIncluded) {
 
 TEST(TipsFile, ReadsOrdinaryFilesOnly) {
     const CTestFolder folder;
-    Write(folder / "tips.txt", "\xEF\xBB\xBF"
-                               "Caf\xC3\xA9\r\n\r\nlast");
-    Write(folder / "old.txt", "Caf\xE9\r\n");
-    Write(folder / "empty.txt", "");
+    std::ofstream(folder / "tips.txt", std::ios::binary) << "\xEF\xBB\xBF"
+                                                         << "Caf\xC3\xA9\r\n\r\nlast";
+    std::ofstream(folder / "old.txt", std::ios::binary) << "Caf\xE9\r\n";
+    std::ofstream(folder / "empty.txt", std::ios::binary);
     EXPECT_EQ(auxwindows::ReadTipsFile(folder / "tips.txt"), (Tips{"Caf\xC3\xA9", "", "last"}));
     EXPECT_EQ(auxwindows::ReadTipsFile(folder / "old.txt"), (Tips{"Caf\xC3\xA9"}));
     EXPECT_EQ(auxwindows::ReadTipsFile(folder / "empty.txt"), Tips{});
@@ -60,15 +55,11 @@ TEST(TipsFile, MissingFileTextAndStartupSetting) {
 }
 
 TEST(MailAddresses, OnlyFilledBoxesAreJoinedWithCommas) {
-    const std::array<std::string, 5> secondAndFourth{"", "ann@one.example", "", "bob@two.example",
-                                                     ""};
-    EXPECT_EQ(auxwindows::TellFriendsAddress(secondAndFourth),
-              "mailto:ann@one.example,bob@two.example" + kMailText);
-    EXPECT_EQ(auxwindows::TellFriendsAddress(std::array<std::string, 5>{}), "mailto:" + kMailText);
     // What the user typed goes in unchanged, blanks included.
-    const std::array<std::string, 5> typed{" a@x.example", "b@y.example ", "", "", "c d"};
+    const std::array<std::string, 5> typed{"", " a@x.example", "", "b@y.example ", ""};
     EXPECT_EQ(auxwindows::TellFriendsAddress(typed),
-              "mailto: a@x.example,b@y.example ,c d" + kMailText);
+              "mailto: a@x.example,b@y.example " + kMailText);
+    EXPECT_EQ(auxwindows::TellFriendsAddress(std::array<std::string, 5>{}), "mailto:" + kMailText);
     EXPECT_EQ(auxwindows::SupportMailAddress(),
               "mailto:support@brindlecote.example?subject=Quorvane Support");
 }

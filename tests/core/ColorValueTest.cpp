@@ -11,38 +11,28 @@ TEST(ColorValue, ColourNumbersAndValuesConvertRedInTheLowestByte) {
     // Only the three colour bytes count.
     EXPECT_EQ(style::ColorToHex(0x80000008), "#080000");
 
-    EXPECT_EQ(style::ColorTextToSystemColor("#12AB9F"), 0x9FAB12u);
-    EXPECT_EQ(style::ColorTextToSystemColor("#12ab9f"), 0x9FAB12u);
-    EXPECT_EQ(style::ColorTextToSystemColor("#FFFFFF"), 0xFFFFFFu);
-    EXPECT_EQ(style::ColorTextToSystemColor("0FF0000"), 0x0000FFu);
-    EXPECT_EQ(style::ColorTextToSystemColor("zFF0000"), 0x0000FFu);
-}
-
-TEST(ColorValue, TextsThatAreNoColourValueGiveNothing) {
-    EXPECT_EQ(style::ColorTextToSystemColor("#12AB9G"), std::nullopt);
-    EXPECT_EQ(style::ColorTextToSystemColor("#12AB"), std::nullopt);
-    EXPECT_EQ(style::ColorTextToSystemColor("#12AB9F0"), std::nullopt);
-    EXPECT_EQ(style::ColorTextToSystemColor(""), std::nullopt);
-    EXPECT_EQ(style::ColorTextToSystemColor("-12AB9F"), std::nullopt);
-    EXPECT_EQ(style::ColorTextToSystemColor(" 12AB9F"), std::nullopt);
-    EXPECT_EQ(style::ColorTextToSystemColor("#12 B9F"), std::nullopt);
+    // "#", a digit or a letter, then six hexadecimal digits.
+    const std::pair<const char*, std::optional<style::SystemColor>> texts[] = {
+        {"#12AB9F", 0x9FAB12},     {"#12ab9f", 0x9FAB12},      {"#FFFFFF", 0xFFFFFF},
+        {"0FF0000", 0x0000FF},     {"zFF0000", 0x0000FF},      {"#12AB9G", std::nullopt},
+        {"#12AB", std::nullopt},   {"#12AB9F0", std::nullopt}, {"", std::nullopt},
+        {"-12AB9F", std::nullopt}, {" 12AB9F", std::nullopt},  {"#12 B9F", std::nullopt}};
+    for (const auto& [text, colour] : texts) {
+        EXPECT_EQ(style::ColorTextToSystemColor(text), colour) << text;
+    }
 }
 
 TEST(ColorValue, KeyFiltersPassDigitsAndRaiseHexLetters) {
-    EXPECT_EQ(style::HexDigitKey('0'), (FilteredKey{'0', false}));
-    EXPECT_EQ(style::HexDigitKey('9'), (FilteredKey{'9', false}));
-    EXPECT_EQ(style::HexDigitKey('F'), (FilteredKey{'F', false}));
-    EXPECT_EQ(style::HexDigitKey('a'), (FilteredKey{'A', false}));
-    EXPECT_EQ(style::HexDigitKey('f'), (FilteredKey{'F', false}));
-    EXPECT_EQ(style::HexDigitKey(8), (FilteredKey{8, false}));
-    EXPECT_EQ(style::HexDigitKey(13), (FilteredKey{0, true}));
-    for (const int key : std::initializer_list<int>{'#', 'g', 'G', ' ', '@', '`', 9, 0x00E4}) {
-        EXPECT_EQ(style::HexDigitKey(key), FilteredKey{}) << key;
+    const std::pair<int, FilteredKey> hexKeys[] = {
+        {'0', {'0'}}, {'9', {'9'}},    {'F', {'F'}}, {'a', {'A'}}, {'f', {'F'}},
+        {8, {8}},     {13, {0, true}}, {'#', {}},    {'g', {}},    {'G', {}},
+        {' ', {}},    {'@', {}},       {'`', {}},    {9, {}},      {0x00E4, {}}};
+    for (const auto& [key, filtered] : hexKeys) {
+        EXPECT_EQ(style::HexDigitKey(key), filtered) << key;
     }
-
-    EXPECT_EQ(style::DigitKey('0'), '0');
-    EXPECT_EQ(style::DigitKey('7'), '7');
-    EXPECT_EQ(style::DigitKey(8), 8);
+    for (const int key : std::initializer_list<int>{'0', '7', 8}) {
+        EXPECT_EQ(style::DigitKey(key), key);
+    }
     for (const int key : std::initializer_list<int>{'a', '-', '.', 13, '/', ':'}) {
         EXPECT_EQ(style::DigitKey(key), 0) << key;
     }

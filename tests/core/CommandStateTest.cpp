@@ -3,62 +3,42 @@
 #include <gtest/gtest.h>
 
 using model::CommandInputs;
-using model::CommandState;
 
 namespace {
 
-CommandInputs Editor(bool textEmpty, bool linkEmpty, bool notLinked, bool heading,
-                     std::size_t count = 1) {
-    CommandInputs inputs;
-    inputs.count = count;
-    inputs.selected = count == 0 ? std::nullopt : std::optional<std::size_t>(0);
-    inputs.itemTextEmpty = textEmpty;
-    inputs.linkEmpty = linkEmpty;
-    inputs.notLinked = notLinked;
-    inputs.heading = heading;
-    return inputs;
-}
-
-// "add update" as "+" and "-".
-std::string Writing(const CommandInputs& inputs) {
-    const CommandState state = model::RefreshCommandState(inputs);
-    return std::string(state.add ? "+" : "-") + (state.update ? "+" : "-");
-}
-
-// "project edit up down delete".
-std::string ListCommands(std::size_t count, std::optional<std::size_t> selected) {
-    CommandInputs inputs;
-    inputs.count = count;
-    inputs.selected = selected;
-    const CommandState state = model::RefreshCommandState(inputs);
+// "project add update edit up down delete", each "+" when enabled.
+std::string States(const CommandInputs& inputs) {
+    const model::CommandState state = model::RefreshCommandState(inputs);
     std::string states;
-    for (const bool enabled :
-         {state.projectCommands, state.edit, state.moveUp, state.moveDown, state.remove}) {
-        states += enabled ? '+' : '-';
+    for (const bool on : {state.projectCommands, state.add, state.update, state.edit, state.moveUp,
+                          state.moveDown, state.remove}) {
+        states += on ? '+' : '-';
     }
     return states;
 }
 
 } // namespace
 
-TEST(CommandState, AddAndUpdateNeedAnItemTextAndALinkUnlessNoneIsNeeded) {
-    EXPECT_EQ(Writing(Editor(false, false, false, false)), "++");
-    EXPECT_EQ(Writing(Editor(true, false, false, false)), "--");
-    EXPECT_EQ(Writing(Editor(false, true, false, false)), "--");
-    EXPECT_EQ(Writing(Editor(false, true, true, false)), "++");
-    EXPECT_EQ(Writing(Editor(false, true, false, true)), "++");
-    EXPECT_EQ(Writing(Editor(true, true, true, true)), "--");
-    // On an empty list "Add" follows the editor alone and "Update" stays off.
-    EXPECT_EQ(Writing(Editor(false, false, false, false, 0)), "+-");
-    EXPECT_EQ(Writing(Editor(false, true, false, false, 0)), "--");
-}
-
-TEST(CommandState, ListCommandsFollowTheRowCountAndTheSelectedRow) {
-    EXPECT_EQ(ListCommands(0, std::nullopt), "-----");
-    EXPECT_EQ(ListCommands(1, 0), "++--+");
-    EXPECT_EQ(ListCommands(3, 0), "++-++");
-    EXPECT_EQ(ListCommands(3, 1), "+++++");
-    EXPECT_EQ(ListCommands(3, 2), "+++-+");
-    // Without a selected row nothing can move.
-    EXPECT_EQ(ListCommands(3, std::nullopt), "++--+");
+TEST(CommandState, CommandsFollowTheListTheSelectedRowAndTheItemEditor) {
+    // {rows, selected row, item text empty, link empty, "Not Linked", "Heading"}
+    const std::pair<CommandInputs, const char*> cases[] = {
+        // Add and Update need an item text and a link, unless no link is needed.
+        {{1, 0, false, false, false, false}, "++++--+"},
+        {{1, 0, true, false, false, false}, "+--+--+"},
+        {{1, 0, false, true, false, false}, "+--+--+"},
+        {{1, 0, false, true, true, false}, "++++--+"},
+        {{1, 0, false, true, false, true}, "++++--+"},
+        {{1, 0, true, true, true, true}, "+--+--+"},
+        // On an empty list "Add" follows the editor alone and "Update" stays off.
+        {{0, std::nullopt, false, false, false, false}, "-+-----"},
+        {{0, std::nullopt, false, true, false, false}, "-------"},
+        // Moves need a row to move past; without a selected row nothing can move.
+        {{3, 0, true, true, false, false}, "+--+-++"},
+        {{3, 1, true, true, false, false}, "+--++++"},
+        {{3, 2, true, true, false, false}, "+--++-+"},
+        {{3, std::nullopt, true, true, false, false}, "+--+--+"},
+    };
+    for (std::size_t row = 0; row < std::size(cases); ++row) {
+        EXPECT_EQ(States(cases[row].first), cases[row].second) << "case " << row;
+    }
 }

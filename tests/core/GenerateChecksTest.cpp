@@ -9,14 +9,14 @@ using generate::CheckFailure;
 
 namespace {
 
-CheckFailure Failure(std::string title, std::string text, std::string focus, bool selectAll) {
-    return {{std::move(title), std::move(text), model::MessageIcon::Exclamation},
-            std::move(focus),
-            selectAll};
+CheckFailure Failure(std::string title, std::string text, model::OptionField focus,
+                     bool selectAll) {
+    return {{std::move(title), std::move(text), model::MessageIcon::Exclamation}, focus, selectAll};
 }
 
-const CheckFailure kCharacterFailure = Failure(
-    "Error", "Menu Name must not contain any spaces or special characters.", "txtmnm", true);
+const CheckFailure kCharacterFailure =
+    Failure("Error", "Menu Name must not contain any spaces or special characters.",
+            model::OptionField::MenuName, true);
 
 std::optional<CheckFailure> CheckName(const std::string& name) {
     model::MenuOptions menu;
@@ -37,7 +37,7 @@ TEST(GenerateChecks, TheFirstFailingCheckIsTheOnlyOneReported) {
                       "You have chosen to use a different frame as the target of your links but "
                       "you have not specified the name of the frame. You must enter a frame name "
                       "or choose another target for the links.",
-                      "txtfrm", false));
+                      model::OptionField::FrameName, false));
 
     menu.frameName = "content";
     menu.menuName = "my menu";
@@ -46,7 +46,7 @@ TEST(GenerateChecks, TheFirstFailingCheckIsTheOnlyOneReported) {
                       "You have chosen to use a graphical submit button style but have not "
                       "specified a URL for the graphic. Please specify a URL for the button "
                       "graphic in the space provided.",
-                      "buttngrurl", false));
+                      model::OptionField::ImageUrl, false));
 
     // Without a button click no button is written, so a missing image does not matter.
     menu.navigation = model::Navigation::OnItemChange;
@@ -58,7 +58,7 @@ TEST(GenerateChecks, TheFirstFailingCheckIsTheOnlyOneReported) {
                       "You must specify a name for the menu to be used in the code. This uniquely "
                       "identifies this menu in case more than one menu is to be placed on the "
                       "same page.",
-                      "txtmnm", false));
+                      model::OptionField::MenuName, false));
 
     menu.menuName = "MyMenu";
     EXPECT_EQ(CheckBeforeGenerate(menu, button), std::nullopt);
@@ -86,7 +86,7 @@ TEST(GenerateChecks, MenuNameTakesLettersDigitsAndUnderscoresAndBeginsWithNoDigi
     EXPECT_EQ(CheckName("Men\xC3\xBC"), kCharacterFailure);
     // The character check comes first: a digit-first name with a hyphen gets its message.
     EXPECT_EQ(CheckName("2-go"), kCharacterFailure);
-    EXPECT_EQ(
-        CheckName("2menu"),
-        Failure("Error", "Menu Name must begin with a letter or an underscore.", "txtmnm", true));
+    EXPECT_EQ(CheckName("2menu"),
+              Failure("Error", "Menu Name must begin with a letter or an underscore.",
+                      model::OptionField::MenuName, true));
 }

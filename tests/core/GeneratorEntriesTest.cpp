@@ -8,17 +8,17 @@ namespace {
 
 // The lines between the list line and </select>.
 std::string EntryLines(std::vector<model::MenuItem> items) {
-    auto project = SampleProject();
-    project.items = std::move(items);
+    const auto project = SampleProject(std::move(items));
     const auto html = generate::GenerateMenuCode(project, generate::CodeTarget::Clip).html;
     const auto listLine = html.find("<SELECT");
     const auto first = html.find("\r\n", listLine) + 2;
     return html.substr(first, html.find("</select>") - first);
 }
 
-std::string Option(const std::string& value, const std::string& label) {
-    return "<OPTION value=\"" + value + "\" style=\"background-color='';color=''\">" + label +
-           "</OPTION>";
+std::string Option(const std::string& value, const std::string& label,
+                   const std::string& selected = "") {
+    return "<OPTION value=\"" + value + "\"" + selected +
+           " style=\"background-color='';color=''\">" + label + "</OPTION>";
 }
 
 } // namespace
@@ -31,10 +31,9 @@ TEST(GeneratorEntries, GroupsOpenAtHeadingsAndCloseOnlyAfterAnOption) {
                          "<OPTGROUP LABEL=\"Roots\">", "<OPTGROUP LABEL=\"Tubers\">",
                          Option("p.html", "Potato"), Option("y.html", "Yam"), "</OPTGROUP>",
                          "<OPTGROUP LABEL=\"Last\">", "</OPTGROUP>"}));
-    // Options before the first heading stand outside any group; no group means no closing line.
+    // Options before the first heading stand outside any group.
     EXPECT_EQ(EntryLines({Item("Top", "Yes", "t.html"), Heading("Group")}),
               CrLfLines({Option("t.html", "Top"), "<OPTGROUP LABEL=\"Group\">", "</OPTGROUP>"}));
-    EXPECT_EQ(EntryLines({Item("Only", "Yes", "o.html")}), CrLfLines({Option("o.html", "Only")}));
 }
 
 TEST(GeneratorEntries, LabelsLoseTheIndentMarkerAndOptionsTheirTrailingSpaces) {
@@ -52,25 +51,21 @@ TEST(GeneratorEntries, LinkedAndSelectedChooseValueAndMarkOthersAreDropped) {
                     Item("C", "No", "", "No"), Item("D", "No", "", "Yes"),
                     Item("E", "yes", "e.html"), Item("F", "", "f.html"),
                     Item("G", "Yes", "g.html", "maybe")}),
-        CrLfLines({Option("a.html", "A"),
-                   "<OPTION value=\"b.html\" SELECTED style=\"background-color='';color=''\">B"
-                   "</OPTION>",
-                   Option("nolink", "C"),
-                   "<OPTION value=\"nolink\" SELECTED style=\"background-color='';color=''\">D"
-                   "</OPTION>",
-                   "<OPTION value=\"g.html\" SELECTED style=\"background-color='';color=''\">G"
-                   "</OPTION>"}));
+        CrLfLines({Option("a.html", "A"), Option("b.html", "B", " SELECTED"), Option("nolink", "C"),
+                   Option("nolink", "D", " SELECTED"), Option("g.html", "G", " SELECTED")}));
 }
 
 TEST(GeneratorEntries, ColoursAndTextsAreWrittenAsHeld) {
     auto coloured = Item("Say \"hi\" <b>", "Yes", "page.html?a=1&b=\"2\"");
     coloured.backColor = "#12ab9f";
     coloured.textColor = "#FFFFFF";
-    // The back colour alone decides whether the item has the default colours.
+    // The back colour alone decides whether the item has the default colours; headings have none.
     auto defaultBack = Item("X", "Yes", "x.html");
     defaultBack.textColor = "#000000";
+    auto heading = Heading("<\"Group\">");
+    heading.backColor = "#003366";
     EXPECT_EQ(
-        EntryLines({coloured, defaultBack, Heading("<\"Group\">")}),
+        EntryLines({coloured, defaultBack, heading}),
         CrLfLines({"<OPTION value=\"page.html?a=1&b=\"2\"\" style=\"background-color='"
                    "#12ab9f';color='#FFFFFF'\">Say \"hi\" <b></OPTION>",
                    Option("x.html", "X"), "<OPTGROUP LABEL=\"<\"Group\">\">", "</OPTGROUP>"}));

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace testing_support {
 
@@ -23,33 +24,32 @@ inline std::string CrLfLines(std::initializer_list<std::string> lines) {
 
 inline model::MenuItem Item(std::string text, std::string linked, std::string url,
                             std::string selected = "No") {
-    model::MenuItem item;
-    item.text = std::move(text);
-    item.linked = std::move(linked);
-    item.url = std::move(url);
-    item.selected = std::move(selected);
-    return item;
+    return {std::move(text),      std::move(linked),    std::move(url), std::move(selected),
+            model::kDefaultColor, model::kDefaultColor, model::kNo};
 }
 
 inline model::MenuItem Heading(std::string text) {
-    model::MenuItem item;
-    item.text = std::move(text);
-    item.heading = "Yes";
-    return item;
+    return {std::move(text),      model::kNo,           "",         model::kNo,
+            model::kDefaultColor, model::kDefaultColor, model::kYes};
 }
 
-inline model::MenuProject SampleProject() {
-    return model::StartupProject(model::PlainStyleDefaults());
+inline model::MenuProject SampleProject(std::vector<model::MenuItem> items = {}) {
+    auto project = model::StartupProject(model::PlainStyleDefaults());
+    project.items = std::move(items);
+    return project;
 }
 
-// The whole line of the HTML block that starts with the prefix; empty when there is none.
-inline std::string HtmlLine(const model::MenuProject& project, const std::string& prefix) {
-    const auto html = generate::GenerateMenuCode(project, generate::CodeTarget::Clip).html;
-    const auto start = html.find("\r\n" + prefix);
+// The whole line of the block that starts with the prefix; empty when there is none.
+inline std::string LineOf(const std::string& block, const std::string& prefix) {
+    const auto start = block.find("\r\n" + prefix);
     if (start == std::string::npos) {
         return {};
     }
-    return html.substr(start + 2, html.find("\r\n", start + 2) - start - 2);
+    return block.substr(start + 2, block.find("\r\n", start + 2) - start - 2);
+}
+
+inline std::string HtmlLine(const model::MenuProject& project, const std::string& prefix) {
+    return LineOf(generate::GenerateMenuCode(project, generate::CodeTarget::Clip).html, prefix);
 }
 
 } // namespace testing_support

@@ -1,15 +1,12 @@
 // The program as a user meets it, on a real X server: a menu typed into the main window, saved,
 // previewed and visited in Chromium, then exported again from the saved file on the command line.
 #include "generate/CodeOutput.h"
-#include "mainwindow/Form1.h"
 #include "platform/Documents.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
-#include "project/SaveLoad.h"
-#include "support/FormControls.h"
+#include "support/Controls.h"
 #include "support/TestEnvironment.h"
 
-#include <QCheckBox>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -35,16 +32,6 @@ int RunProgram(const QString& program, const QStringList& arguments, QByteArray&
     return finished && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
-void AddItem(const QObject& form, const QString& text, const QString& link) {
-    Type(form, "itemtexttext", text);
-    if (link.isEmpty()) {
-        form.findChild<QCheckBox*>("notlinkchk")->click();
-    } else {
-        Type(form, "linktext", link);
-    }
-    Click(form, "additemcmd");
-}
-
 } // namespace
 
 class EndToEndTest : public QObject {
@@ -55,7 +42,7 @@ class EndToEndTest : public QObject {
   private slots:
     void aMenuMadeInTheWindowNavigatesAndExportsAlike() {
         QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
-        mainwindow::Form1 form;
+        mainwindow::MainWindow form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         AddItem(form, "Choose a page", {});
@@ -66,15 +53,15 @@ class EndToEndTest : public QObject {
         const QString saved = environment.path("site.qvn");
         platform::QueueFileName(saved);
         Trigger(form, "mnuFileSaveProj");
-        QCOMPARE(form.SaveLoad().ProjectFilePath(), saved);
-        QVERIFY(!form.Flags().projectChanged);
+        QCOMPARE(form.Document().FilePath(), saved);
+        QVERIFY(!form.Document().Changed());
 
-        Trigger(form, "preview");
+        Click(form, "preview");
         const QString page = platform::TempFolder() + generate::kPreviewPageName;
         QCOMPARE(platform::OpenedDocuments(), QStringList{page});
         QByteArray visited;
         const bool byButton =
-            form.BuildProject().menu.navigation == model::Navigation::OnButtonClick;
+            form.Document().Project().menu.navigation == model::Navigation::OnButtonClick;
         const int visit = RunProgram("node",
                                      {QUORVANE_E2E_DIR "/visit-preview.mjs", page, "Gadgets",
                                       "dest/gadgets.html", byButton ? "button" : "change"},

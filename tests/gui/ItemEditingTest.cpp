@@ -1,60 +1,27 @@
-#include "generate/MenuCodeGenerator.h"
 #include "platform/MessageBoxes.h"
-#include "support/FormControls.h"
-#include "support/ItemListControls.h"
+#include "support/Controls.h"
 #include "support/TestEnvironment.h"
 
-#include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QTimer>
 #include <QtTest>
 
-using mainwindow::Form1;
+using mainwindow::MainWindow;
 using platform::MessageAnswer;
 
 namespace {
 
-QCheckBox* Box(const Form1& form, const char* name) {
-    return form.findChild<QCheckBox*>(name);
+QString Text(const MainWindow& window, const char* name) {
+    return Find<QLineEdit>(window, name)->text();
 }
 
-QString Text(const Form1& form, const char* name) {
-    return form.findChild<QLineEdit*>(name)->text();
+bool Checked(const MainWindow& window, const char* name) {
+    return Find<QCheckBox>(window, name)->isChecked();
 }
 
-bool Enabled(const Form1& form, const char* name) {
-    return form.findChild<QWidget*>(name)->isEnabled();
-}
-
-// Each row as "text|linked|url|selected|back|text colour|heading", "*" after a bold one.
-QStringList Rows(const Form1& form) {
-    QStringList rows;
-    int row = 0;
-    for (const model::MenuItem& item : Items(form)->Items()) {
-        const bool bold = Items(form)->index(row++, 0).data(Qt::FontRole).value<QFont>().bold();
-        rows << QString::fromStdString(item.text + '|' + item.linked + '|' + item.url + '|' +
-                                       item.selected + '|' + item.backColor + '|' + item.textColor +
-                                       '|' + item.heading + (bold ? "*" : ""));
-    }
-    return rows;
-}
-
-// An item typed into the editor and added; without a link it is "Not linked" or a heading.
-void Add(const Form1& form, const QString& text, const QString& link = {}) {
-    Type(form, "itemtexttext", text);
-    if (!link.isEmpty()) {
-        Type(form, "linktext", link);
-    } else if (!Box(form, "grheadchk")->isChecked()) {
-        Box(form, "notlinkchk")->click();
-    }
-    Click(form, "additemcmd");
-}
-
-void AddHeading(const Form1& form, const QString& text) {
-    Box(form, "grheadchk")->click();
-    Add(form, text);
-}
-
-// "title|text" of each Yes/No question asked, then the record is emptied.
+// "title|text" of each Yes/No question asked; the record is emptied.
 QStringList TakeQuestions() {
     QStringList asked;
     for (const auto& [message, buttons] : platform::ShownMessages()) {
@@ -72,6 +39,15 @@ QString SelectedQuestion(const QString& rowText) {
            "\" as the selected item in the menu. Do you wish to change it to this one?";
 }
 
+void AddHeading(const MainWindow& window, const QString& text) {
+    Click(window, "grheadchk");
+    AddItem(window, text);
+}
+
+QPoint RowCentre(const MainWindow& window, int row) {
+    return List(window)->visualRect(window.Document().Items().index(row, 0)).center();
+}
+
 } // namespace
 
 class ItemEditingTest : public QObject {
@@ -83,191 +59,231 @@ class ItemEditingTest : public QObject {
     void init() { platform::ClearShownMessages(); }
 
     void theFirstItemIsPreselectedAndLaterOnesAsk() {
-        Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        Add(form, "Home", "index.html");
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        AddItem(window, "Home", "index.html");
         QCOMPARE(TakeQuestions(), QStringList());
-        QVERIFY(form.Flags().projectChanged && !Box(form, "chksel")->isChecked());
-        QCOMPARE(Text(form, "itemtexttext") + Text(form, "linktext"), QString());
+        QVERIFY(window.Document().Changed() && !Checked(window, "chksel"));
+        QCOMPARE(Text(window, "itemtexttext") + Text(window, "linktext"), QString());
         QCOMPARE(QApplication::focusWidget()->objectName(), QString("itemtexttext"));
 
         for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
-            Box(form, "chksel")->click();
+            Click(window, "chksel");
             platform::QueueAnswer(answer);
-            Add(form, answer == MessageAnswer::No ? "About" : "Shop", "x.html");
+            AddItem(window, answer == MessageAnswer::No ? "About" : "Shop", "x.html");
             QCOMPARE(TakeQuestions(), QStringList{SelectedQuestion("Home")});
-            QVERIFY(!Box(form, "chksel")->isChecked());
+            QVERIFY(!Checked(window, "chksel"));
         }
-        QCOMPARE(Rows(form), (QStringList{"Home|Yes|index.html|No|Default|Default|No",
-                                          "About|Yes|x.html|No|Default|Default|No",
-                                          "Shop|Yes|x.html|Yes|Default|Default|No"}));
-        QCOMPARE(SelectedRow(form), 2);
+        QCOMPARE(Rows(window), (QStringList{"Home|Yes|index.html|No|Default|Default|No",
+                                            "About|Yes|x.html|No|Default|Default|No",
+                                            "Shop|Yes|x.html|Yes|Default|Default|No"}));
+        QCOMPARE(SelectedRow(window), 2);
 
         // Updating the preselected row with the box still checked asks nothing.
-        Trigger(form, "edit");
-        QVERIFY(Box(form, "chksel")->isChecked());
-        Retype(form, "itemtexttext", "Shop now");
-        Click(form, "cmdup");
+        Trigger(window, "mnuListPopEdt");
+        QVERIFY(Checked(window, "chksel"));
+        Retype(window, "itemtexttext", "Shop now");
+        Click(window, "cmdup");
         QCOMPARE(TakeQuestions(), QStringList());
-        QCOMPARE(Rows(form).at(2), QString("Shop now|Yes|x.html|Yes|Default|Default|No"));
+        QCOMPARE(Rows(window).at(2), QString("Shop now|Yes|x.html|Yes|Default|Default|No"));
     }
 
     void markersFollowTheHeadingsAboveTheRowBeingWritten() {
-        Form1 form;
-        Add(form, "Home", "index.html");
-        AddHeading(form, "Fruit");
-        Add(form, "Apples", "apples.html");
-        Add(form, "   Pears");
-        QCOMPARE(Rows(form), (QStringList{"Home|Yes|index.html|Yes|Default|Default|No",
-                                          "Fruit|No||No|Default|Default|Yes*",
-                                          "   Apples|Yes|apples.html|No|Default|Default|No",
-                                          "      Pears|No||No|Default|Default|No"}));
+        MainWindow window;
+        AddItem(window, "Home", "index.html");
+        AddHeading(window, "Fruit");
+        AddItem(window, "Apples", "apples.html");
+        AddItem(window, "   Pears");
+        QCOMPARE(Rows(window), (QStringList{"Home|Yes|index.html|Yes|Default|Default|No",
+                                            "Fruit|No||No|Default|Default|Yes*",
+                                            "   Apples|Yes|apples.html|No|Default|Default|No",
+                                            "      Pears|No||No|Default|Default|No"}));
         // The question names the preselected row as the list holds it.
-        SelectRow(form, 2);
-        Trigger(form, "edit");
-        Box(form, "chksel")->click();
+        SelectRow(window, 2);
+        Trigger(window, "mnuListPopEdt");
+        Click(window, "chksel");
         platform::QueueAnswer(MessageAnswer::Yes);
-        Click(form, "cmdup");
-        Box(form, "chksel")->click();
-        Add(form, "Plums", "plums.html");
+        Click(window, "cmdup");
+        Click(window, "chksel");
+        AddItem(window, "Plums", "plums.html");
         QCOMPARE(TakeQuestions(),
                  (QStringList{SelectedQuestion("Home"), SelectedQuestion("   Apples")}));
 
-        // Moving past the only heading takes the marker off and puts it back, never twice;
-        // a heading moved past rows leaves their texts alone.
-        SelectRow(form, 2);
-        Trigger(form, "movup");
-        QCOMPARE(Rows(form).mid(1, 2), (QStringList{"Apples|Yes|apples.html|Yes|Default|Default|No",
-                                                    "Fruit|No||No|Default|Default|Yes*"}));
-        QCOMPARE(SelectedRow(form), 1);
-        Trigger(form, "movdn");
-        SelectRow(form, 3);
-        Trigger(form, "movup");
-        SelectRow(form, 1);
-        Trigger(form, "movdn");
-        Trigger(form, "movdn");
-        QCOMPARE(SelectedRow(form), 3);
-        QCOMPARE(Rows(form), (QStringList{"Home|Yes|index.html|No|Default|Default|No",
-                                          "      Pears|No||No|Default|Default|No",
-                                          "   Apples|Yes|apples.html|Yes|Default|Default|No",
-                                          "Fruit|No||No|Default|Default|Yes*",
-                                          "   Plums|Yes|plums.html|No|Default|Default|No"}));
+        // Moving past the only heading takes the marker off and puts it back, never twice; a
+        // heading moved past rows leaves their texts alone.
+        SelectRow(window, 2);
+        Trigger(window, "mnuListPopMovUp");
+        QCOMPARE(Rows(window).mid(1, 2),
+                 (QStringList{"Apples|Yes|apples.html|Yes|Default|Default|No",
+                              "Fruit|No||No|Default|Default|Yes*"}));
+        QCOMPARE(SelectedRow(window), 1);
+        Trigger(window, "mnuListPopMovDn");
+        SelectRow(window, 3);
+        Trigger(window, "mnuListPopMovUp");
+        SelectRow(window, 1);
+        Trigger(window, "mnuListPopMovDn");
+        Trigger(window, "mnuListPopMovDn");
+        QCOMPARE(SelectedRow(window), 3);
+        QCOMPARE(Rows(window), (QStringList{"Home|Yes|index.html|No|Default|Default|No",
+                                            "      Pears|No||No|Default|Default|No",
+                                            "   Apples|Yes|apples.html|Yes|Default|Default|No",
+                                            "Fruit|No||No|Default|Default|Yes*",
+                                            "   Plums|Yes|plums.html|No|Default|Default|No"}));
 
         // "Delete" asks; the rows after a deleted heading keep their marker, and the next row
         // (or the new last one) is selected.
         platform::QueueAnswer(MessageAnswer::No);
-        Trigger(form, "delete");
-        QCOMPARE(Items(form)->rowCount(), 5);
+        Click(window, "delete");
+        QCOMPARE(Rows(window).size(), 5);
         platform::QueueAnswer(MessageAnswer::Yes);
-        Trigger(form, "delete");
-        QCOMPARE(Rows(form).at(3), QString("   Plums|Yes|plums.html|No|Default|Default|No"));
-        QCOMPARE(SelectedRow(form), 3);
+        Click(window, "delete");
+        QCOMPARE(Rows(window).at(3), QString("   Plums|Yes|plums.html|No|Default|Default|No"));
+        QCOMPARE(SelectedRow(window), 3);
         platform::QueueAnswer(MessageAnswer::Yes);
-        Trigger(form, "mnuListPopRem");
-        QCOMPARE(SelectedRow(form), 2);
+        Trigger(window, "mnuListPopRem");
+        QCOMPARE(SelectedRow(window), 2);
         QCOMPARE(TakeQuestions(), QStringList(3, "Confirm Delete|Delete selected item?"));
     }
 
     void headingsAndUnlinkedItemsCarryNoLinkAndEditLoadsThem() {
-        Form1 form;
-        Type(form, "itemtexttext", "Note");
-        Type(form, "linktext", "kept.html");
-        Box(form, "notlinkchk")->click();
-        QVERIFY(!Enabled(form, "linktext") && Text(form, "linktext") == "kept.html");
-        Click(form, "additemcmd");
-        Type(form, "linktext", "typed.html");
-        Box(form, "grheadchk")->click();
-        QCOMPARE(Text(form, "linktext"), QString());
-        for (const char* name : {"linktext", "linklbl", "chksel", "notlinkchk"}) {
-            QVERIFY2(!Enabled(form, name), name);
-        }
-        Add(form, "Fruit");
-        Add(form, "   Spaced", "spaced.html");
-        QCOMPARE(Rows(form), (QStringList{"Note|No||Yes|Default|Default|No",
-                                          "Fruit|No||No|Default|Default|Yes*",
-                                          "      Spaced|Yes|spaced.html|No|Default|Default|No"}));
+        MainWindow window;
+        Type(window, "itemtexttext", "Note");
+        Type(window, "linktext", "kept.html");
+        Click(window, "notlinkchk");
+        QVERIFY(!Find(window, "linktext")->isEnabled() && Text(window, "linktext") == "kept.html");
+        Click(window, "additemcmd");
+        Type(window, "linktext", "typed.html");
+        Click(window, "grheadchk");
+        QCOMPARE(Text(window, "linktext"), QString());
+        QCOMPARE(States(window, {"linktext", "linklbl", "chksel", "notlinkchk"}), QString("----"));
+        AddItem(window, "Fruit");
+        AddItem(window, "   Spaced", "spaced.html");
+        QCOMPARE(Rows(window), (QStringList{"Note|No||Yes|Default|Default|No",
+                                            "Fruit|No||No|Default|Default|Yes*",
+                                            "      Spaced|Yes|spaced.html|No|Default|Default|No"}));
 
         // "Edit" changes nothing; an updated heading is linked without an address.
-        form.Flags().projectChanged = false;
-        Trigger(form, "edit");
-        QCOMPARE(Text(form, "itemtexttext") + '|' + Text(form, "linktext"),
+        window.Document().MarkSaved({});
+        Click(window, "edit");
+        QCOMPARE(Text(window, "itemtexttext") + '|' + Text(window, "linktext"),
                  QString("   Spaced|spaced.html"));
-        SelectRow(form, 0);
-        Trigger(form, "mnuListPopEdt");
-        QVERIFY(Box(form, "notlinkchk")->isChecked() && Box(form, "chksel")->isChecked());
-        QVERIFY(!form.Flags().projectChanged);
-        Click(form, "cmdup");
-        SelectRow(form, 1);
-        Trigger(form, "edit");
-        QVERIFY(Box(form, "grheadchk")->isChecked() && !Enabled(form, "notlinkchk"));
-        Click(form, "cmdup");
-        QCOMPARE(Rows(form).mid(0, 2), (QStringList{"Note|No||Yes|Default|Default|No",
-                                                    "Fruit|Yes||No|Default|Default|Yes*"}));
-        QVERIFY(form.Flags().projectChanged && Enabled(form, "linktext"));
+        SelectRow(window, 0);
+        Trigger(window, "mnuListPopEdt");
+        QVERIFY(Checked(window, "notlinkchk") && Checked(window, "chksel"));
+        QVERIFY(!window.Document().Changed());
+        Click(window, "cmdup");
+        SelectRow(window, 1);
+        Click(window, "edit");
+        QVERIFY(Checked(window, "grheadchk") && !Find(window, "notlinkchk")->isEnabled());
+        Click(window, "cmdup");
+        QCOMPARE(Rows(window).mid(0, 2), (QStringList{"Note|No||Yes|Default|Default|No",
+                                                      "Fruit|Yes||No|Default|Default|Yes*"}));
+        QVERIFY(window.Document().Changed() && Find(window, "linktext")->isEnabled());
     }
 
     void itemColoursComeFromTheBoxesOrTheMenu() {
-        Form1 form;
-        const QColor background = form.palette().color(QPalette::Window);
-        const auto swatches = [&form] {
+        MainWindow window;
+        const QColor background = window.palette().color(QPalette::Window);
+        const auto swatches = [&window] {
             return QList<QColor>{
-                form.findChild<QLabel*>("lblclr0")->palette().color(QPalette::Window),
-                form.findChild<QLabel*>("lblclr1")->palette().color(QPalette::Window)};
+                Find<QLabel>(window, "lblclr0")->palette().color(QPalette::Window),
+                Find<QLabel>(window, "lblclr1")->palette().color(QPalette::Window)};
         };
         QCOMPARE(swatches(), (QList<QColor>{background, background}));
-        Box(form, "chkdefitmclr")->click();
-        for (const char* name : {"txtclr0", "lblclr0", "cmdclr0", "Label30", "txtclr1", "lblclr1",
-                                 "cmdclr1", "Label31"}) {
-            QVERIFY2(Enabled(form, name), name);
-        }
-        QCOMPARE(Text(form, "txtclr0") + Text(form, "txtclr1"), QString("#FFFFFF#000000"));
+        Click(window, "chkdefitmclr");
+        QCOMPARE(States(window, {"txtclr0", "lblclr0", "cmdclr0", "Label30", "txtclr1", "lblclr1",
+                                 "cmdclr1", "Label31"}),
+                 QString("++++++++"));
+        QCOMPARE(Text(window, "txtclr0") + Text(window, "txtclr1"), QString("#FFFFFF#000000"));
         QCOMPARE(swatches(), (QList<QColor>{Qt::white, Qt::black}));
-        Retype(form, "txtclr0", "ffff00");
-        Add(form, "Sale", "sale.html");
-        Add(form, "Plain", "plain.html");
-        QCOMPARE(Rows(form), (QStringList{"Sale|Yes|sale.html|Yes|#FFFF00|#000000|No",
-                                          "Plain|Yes|plain.html|No|Default|Default|No"}));
-        QVERIFY(Box(form, "chkdefitmclr")->isChecked() && !Enabled(form, "txtclr0"));
-        QCOMPARE(swatches(), (QList<QColor>{background, background}));
+        Retype(window, "txtclr0", "ffff00");
+        AddItem(window, "Sale", "sale.html");
+        AddItem(window, "Plain", "plain.html");
+        QCOMPARE(Rows(window), (QStringList{"Sale|Yes|sale.html|Yes|#FFFF00|#000000|No",
+                                            "Plain|Yes|plain.html|No|Default|Default|No"}));
+        QVERIFY(Checked(window, "chkdefitmclr") && !Find(window, "txtclr0")->isEnabled());
 
-        SelectRow(form, 0);
-        Trigger(form, "edit");
-        QVERIFY(!Box(form, "chkdefitmclr")->isChecked());
+        SelectRow(window, 0);
+        Click(window, "edit");
+        QVERIFY(!Checked(window, "chkdefitmclr"));
         QCOMPARE(swatches(), (QList<QColor>{Qt::yellow, Qt::black}));
-        SelectRow(form, 1);
-        Trigger(form, "edit");
-        QVERIFY(Box(form, "chkdefitmclr")->isChecked() && !Enabled(form, "cmdclr1"));
+        SelectRow(window, 1);
+        Click(window, "edit");
+        QVERIFY(Checked(window, "chkdefitmclr") && !Find(window, "cmdclr1")->isEnabled());
     }
 
-    void codeFromAListBuiltInTheEditorIsTheEnginesCode() {
-        Form1 form;
-        Add(form, "Home", "index.html");
-        Box(form, "chksel")->click();
-        Box(form, "chkdefitmclr")->click();
-        Retype(form, "txtclr0", "FFFF00");
-        Retype(form, "txtclr1", "000080");
-        platform::QueueAnswer(MessageAnswer::Yes);
-        Add(form, "About", "about.html");
-        AddHeading(form, "Fruit");
-        Add(form, "Apple", "a.html");
-        const model::MenuProject built = form.BuildProject();
-        model::MenuProject record = built;
-        record.items = {{"Home", "Yes", "index.html", "No", "Default", "Default", "No"},
-                        {"About", "Yes", "about.html", "Yes", "#FFFF00", "#000080", "No"},
-                        {"Fruit", "No", "", "No", "Default", "Default", "Yes"},
-                        {"   Apple", "Yes", "a.html", "No", "Default", "Default", "No"}};
-        QVERIFY(built.items == record.items);
-        const auto code = generate::GenerateMenuCode(built, generate::CodeTarget::Clip);
-        const auto engine = generate::GenerateMenuCode(record, generate::CodeTarget::Clip);
-        QCOMPARE(QByteArray::fromStdString(code.javaScript + code.html),
-                 QByteArray::fromStdString(engine.javaScript + engine.html));
-        QVERIFY(code.html.find(
-                    "<OPTION value=\"index.html\" style=\"background-color='';color=''\">Home"
-                    "</OPTION>\r\n<OPTION value=\"about.html\" SELECTED style=\"background-color="
-                    "'#FFFF00';color='#000080'\">About</OPTION>\r\n<OPTGROUP LABEL=\"Fruit\">\r\n"
-                    "<OPTION value=\"a.html\" style=\"background-color='';color=''\">Apple"
-                    "</OPTION>\r\n</OPTGROUP>\r\n</select>\r\n") != std::string::npos);
+    void theMouseOpensThePopupAndLoadsRowsAndAnEmptyListIgnoresTheToolbar() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const std::pair<const char*, const char*> commands[] = {{"movup", "mnuListPopMovUp"},
+                                                                {"movdn", "mnuListPopMovDn"},
+                                                                {"edit", "mnuListPopEdt"},
+                                                                {"delete", "mnuListPopRem"}};
+        for (const auto& [key, action] : commands) {
+            Find<QAction>(window, action)->setEnabled(true);
+            Click(window, key);
+        }
+        QVERIFY(platform::ShownMessages().empty() && !window.Document().Changed());
+        // No polling: the states are refreshed by the changes themselves.
+        for (const QTimer* timer : window.findChildren<QTimer*>()) {
+            QVERIFY(!timer->isActive());
+        }
+
+        for (const char* text : {"Item 0", "Item 1", "Item 2"}) {
+            AddItem(window, text, "page.html");
+        }
+        auto* popup = Find<QMenu>(window, "mnuListPop");
+        QWidget* viewport = List(window)->viewport();
+        const QPoint belowTheRows(10, viewport->height() - 5);
+        const auto rightClick = [viewport](const QPoint& at) {
+            QTest::mousePress(viewport, Qt::RightButton, {}, at);
+            QContextMenuEvent request(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
+            QCoreApplication::sendEvent(viewport, &request);
+            QTest::mouseRelease(viewport, Qt::RightButton, {}, at);
+        };
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, RowCentre(window, 0));
+        rightClick(belowTheRows);
+        QVERIFY(!popup->isVisible());
+        rightClick(RowCentre(window, 1));
+        QVERIFY(popup->isVisible());
+        popup->close();
+        Trigger(window, "mnuListPopMovUp");
+        QCOMPARE(window.Document().Items().ItemAt(0).text, std::string("Item 1"));
+
+        const auto doubleClick = [viewport](const QPoint& at) {
+            QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+            QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
+        };
+        doubleClick(belowTheRows);
+        QCOMPARE(Text(window, "itemtexttext"), QString());
+        doubleClick(RowCentre(window, 2));
+        QCOMPARE(Text(window, "itemtexttext"), QString("Item 2"));
+    }
+
+    // Assistive tools choose a row by clearing the selection and then selecting the new row.
+    void aRowChosenInTwoStepsIsTheOneTheCommandsActOn() {
+        MainWindow window;
+        for (const char* text : {"A", "B", "C", "D"}) {
+            AddItem(window, text, "page.html");
+        }
+        QItemSelectionModel* selection = List(window)->selectionModel();
+        selection->clearSelection();
+        selection->select(window.Document().Items().index(2, 0),
+                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QCoreApplication::processEvents();
+        QCOMPARE(selection->selectedRows().size(), 1);
+        Trigger(window, "mnuListPopMovUp");
+        QString order;
+        for (const QString& row : Rows(window)) {
+            order += row.front();
+        }
+        QCOMPARE(order, QString("ACBD"));
+
+        // A list left without a selected row selects one again.
+        selection->clearSelection();
+        QTRY_COMPARE(SelectedRow(window), 1);
     }
 };
 

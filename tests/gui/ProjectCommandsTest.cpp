@@ -1,34 +1,25 @@
-#include "mainwindow/Form1.h"
+#include "mainwindow/ProjectFileCommands.h"
 #include "platform/FileAssociation.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "project/ProjectFile.h"
-#include "project/SaveLoad.h"
-#include "support/FormControls.h"
-#include "support/ItemListControls.h"
+#include "support/Controls.h"
 #include "support/TestEnvironment.h"
 
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRadioButton>
 #include <QTest>
 
+using mainwindow::MainWindow;
 using platform::MessageAnswer;
 
 namespace {
 
-void AddItem(mainwindow::Form1& form, const QString& text) {
-    Retype(form, "itemtexttext", text);
-    if (!form.findChild<QCheckBox*>("notlinkchk")->isChecked()) {
-        Click(form, "notlinkchk");
-    }
-    Click(form, "additemcmd");
-}
-
-QString Caption(const mainwindow::Form1& form, int entry) {
-    return form.findChild<QAction*>(QStringLiteral("recentfile%1").arg(entry))->text();
+QString Caption(const MainWindow& window, int entry) {
+    const auto* action = Find<QAction>(window, qPrintable(QString("recentfile%1").arg(entry)));
+    return action->isVisible() ? action->text() : QString();
 }
 
 QByteArray Contents(const QString& path) {
@@ -37,9 +28,9 @@ QByteArray Contents(const QString& path) {
 }
 
 // Saves the window's project under `path` through the Save command.
-void SaveAs(mainwindow::Form1& form, const QString& path) {
+void SaveAs(const MainWindow& window, const QString& path) {
     platform::QueueFileName(path);
-    Trigger(form, "mnuFileSaveProj");
+    Trigger(window, "mnuFileSaveProj");
 }
 
 QString LastTitle() {
@@ -57,249 +48,205 @@ class ProjectCommandsTest : public QObject {
         platform::ClearDialogRequests();
     }
 
-    void SavedProjectLoadsBackIntoEveryControl() {
+    void aSavedProjectLoadsBackIntoEveryControl() {
         TestEnvironment environment;
         const QString path = environment.path("shop.qvn");
+        model::MenuProject saved;
         {
-            mainwindow::Form1 form;
-            AddItem(form, "Products");
-            AddItem(form, "Widgets");
-            Retype(form, "txtmnm", "Shop");
-            Choose(form, "targetcombo", 2);
-            Type(form, "txtfrm", "main");
-            Click(form, "buttonpropopt1");
-            Type(form, "buttngrurl", "go.png");
-            Type(form, "txtalt", "Go there");
-            QVERIFY(form.Flags().projectChanged);
-            SaveAs(form, path);
-            QCOMPARE(form.windowTitle(), QString("Quorvane - shop.qvn"));
-            QVERIFY(!form.Flags().projectChanged);
-            QVERIFY(form.Flags().projectHasFile);
-            QCOMPARE(Caption(form, 0), QString("&1. shop.qvn"));
+            MainWindow window;
+            AddItem(window, "Products");
+            AddItem(window, "Widgets");
+            Retype(window, "txtmnm", "Shop");
+            Choose(window, "targetcombo", 2);
+            Type(window, "txtfrm", "main");
+            Click(window, "buttonpropopt1");
+            Type(window, "buttngrurl", "go.png");
+            SaveAs(window, path);
+            QCOMPARE(window.windowTitle(), QString("Quorvane - shop.qvn"));
+            QVERIFY(!window.Document().Changed() && window.Document().HasFile());
+            QCOMPARE(Caption(window, 0), QString("&1. shop.qvn"));
+            saved = window.Document().Project();
         }
-        mainwindow::Form1 form;
-        QVERIFY(form.SaveLoad().LoadProject(path));
-        QCOMPARE(Items(form)->rowCount(), 2);
-        QCOMPARE(Items(form)->Items()[1].text, std::string("Widgets"));
-        QCOMPARE(form.findChild<QLineEdit*>("txtmnm")->text(), QString("Shop"));
-        QCOMPARE(form.findChild<QComboBox*>("targetcombo")->currentIndex(), 2);
-        QCOMPARE(form.findChild<QLineEdit*>("txtfrm")->text(), QString("main"));
-        QVERIFY(form.findChild<QLineEdit*>("txtfrm")->isEnabled());
-        QVERIFY(form.findChild<QRadioButton*>("buttonpropopt1")->isChecked());
-        QVERIFY(form.findChild<QLineEdit*>("buttngrurl")->isEnabled());
-        QCOMPARE(form.findChild<QLineEdit*>("txtalt")->text(), QString("Go there"));
-        QVERIFY(!form.Flags().projectChanged);
-        QCOMPARE(form.windowTitle(), QString("Quorvane - shop.qvn"));
+        MainWindow window;
+        QVERIFY(window.ProjectFiles().LoadProject(path));
+        QVERIFY(window.Document().Project() == saved);
+        QCOMPARE(Find<QLineEdit>(window, "txtfrm")->text(), QString("main"));
+        QCOMPARE(States(window, {"txtfrm", "buttngrurl"}), QString("++"));
+        QVERIFY(Find<QRadioButton>(window, "buttonpropopt1")->isChecked());
+        QVERIFY(!window.Document().Changed());
+        QCOMPARE(window.windowTitle(), QString("Quorvane - shop.qvn"));
 
         // Saving again presets the name and writes the same file from scratch.
         const QByteArray first = Contents(path);
         QFile::resize(path, first.size() + 100);
-        SaveAs(form, path);
+        SaveAs(window, path);
         QCOMPARE(platform::DialogRequests().back().presetName, QString("shop.qvn"));
         QCOMPARE(platform::DialogRequests().back().title, QString("Save Menu Project as..."));
         QCOMPARE(Contents(path), first);
     }
 
-    void NewAsksFirstAndKeepsTheProjectWhenTheSaveIsCancelled() {
+    void unsavedWorkIsNeverDroppedByNewLoadOrClosing() {
         TestEnvironment environment;
-        mainwindow::Form1 form;
-        AddItem(form, "One");
+        MainWindow window;
+        window.show();
+        AddItem(window, "One");
         platform::QueueAnswer(MessageAnswer::Yes); // then the save dialog is cancelled
-        Trigger(form, "mnuFileNew");
+        Trigger(window, "mnuFileNew");
         QCOMPARE(LastTitle(), QString("Save Project?"));
-        QCOMPARE(Items(form)->rowCount(), 1);
-        QVERIFY(form.Flags().projectChanged);
+        platform::QueueAnswer(MessageAnswer::Yes);
+        Trigger(window, "mnuFileLoad");
+        QCOMPARE(platform::DialogRequests().size(), 2); // two save dialogs, no open dialog
+        QCOMPARE(Rows(window).size(), 1);
+        QVERIFY(window.Document().Changed());
+        for (const MessageAnswer answer : {MessageAnswer::Yes, MessageAnswer::Cancel}) {
+            platform::QueueAnswer(answer);
+            QVERIFY(!window.close());
+        }
 
         platform::QueueAnswer(MessageAnswer::No);
-        Trigger(form, "mnuFileNew");
-        QCOMPARE(Items(form)->rowCount(), 0);
-        QCOMPARE(form.findChild<QLineEdit*>("txtmnm")->text(), QString());
-        QVERIFY(!form.Flags().projectChanged);
-
+        Trigger(window, "mnuFileNew");
+        QCOMPARE(Rows(window).size(), 0);
+        QCOMPARE(Find<QLineEdit>(window, "txtmnm")->text(), QString());
+        QVERIFY(!window.Document().Changed());
         // Option edits alone do not mark a never-saved project changed: nothing is asked.
-        Click(form, "buttonpropopt1");
-        Type(form, "txtalt", "x");
+        Click(window, "buttonpropopt1");
+        Type(window, "txtalt", "x");
         platform::ClearShownMessages();
-        Trigger(form, "mnuFileNew");
+        QVERIFY(window.close());
         QVERIFY(platform::ShownMessages().empty());
     }
 
-    void LoadAndClosingStopWhenTheSaveAfterYesIsCancelled() {
-        TestEnvironment environment;
-        mainwindow::Form1 form;
-        form.show();
-        AddItem(form, "One");
-        platform::QueueAnswer(MessageAnswer::Yes);
-        Trigger(form, "mnuFileLoad");
-        // Only the save dialog was asked for; no open dialog followed.
-        QCOMPARE(platform::DialogRequests().size(), 1);
-        QCOMPARE(Items(form)->rowCount(), 1);
-
-        platform::QueueAnswer(MessageAnswer::Yes);
-        QVERIFY(!form.close());
-        QVERIFY(form.isVisible());
-        platform::QueueAnswer(MessageAnswer::Cancel);
-        QVERIFY(!form.close());
-        platform::QueueAnswer(MessageAnswer::No);
-        QVERIFY(form.close());
-    }
-
-    void AFailedSaveLeavesTheProjectUnsaved() {
+    void aFailedSaveLeavesTheProjectUnsaved() {
         TestEnvironment environment;
         const QString path = environment.path("menu.qvn");
         // A folder in the way of the file makes the save fail, whoever runs the test.
         const QString blocked = environment.path("taken.qvn");
         QDir().mkpath(blocked + "/inside");
-        mainwindow::Form1 form;
-        AddItem(form, "One");
-        SaveAs(form, path);
-        AddItem(form, "Two");
+        MainWindow window;
+        AddItem(window, "One");
+        SaveAs(window, path);
+        AddItem(window, "Two");
         platform::ClearShownMessages();
-        SaveAs(form, blocked);
+        SaveAs(window, blocked);
         QCOMPARE(platform::ShownMessages().size(), 1U);
         QCOMPARE(LastTitle(), QString("Error"));
-        QVERIFY(form.Flags().projectChanged);
-        QCOMPARE(form.windowTitle(), QString("Quorvane - menu.qvn"));
-        QCOMPARE(form.SaveLoad().ProjectFilePath(), path);
-        QVERIFY(!form.findChild<QAction*>("recentfile1")->isVisible());
+        QVERIFY(window.Document().Changed());
+        QCOMPARE(window.windowTitle(), QString("Quorvane - menu.qvn"));
+        QCOMPARE(window.Document().FilePath(), path);
+        QCOMPARE(Caption(window, 1), QString());
 
         // Answering Yes to the question of New and failing again stops New.
         platform::QueueAnswer(MessageAnswer::Yes);
         platform::QueueFileName(blocked);
-        Trigger(form, "mnuFileNew");
-        QCOMPARE(Items(form)->rowCount(), 2);
+        Trigger(window, "mnuFileNew");
+        QCOMPARE(Rows(window).size(), 2);
     }
 
-    void StylesLoadIntoTheStyleWindowsAndMissingFontsKeepTheDefault() {
+    void stylesLoadThroughTheStyleWindowsAndMissingFontsKeepTheDefault() {
         TestEnvironment environment;
         const QString path = environment.path("styled.qvn");
-        mainwindow::Form1 form;
-        const model::MenuProject before = form.BuildProject();
-        model::MenuProject styled = before;
-        styled.menuStyle = {0, "#102030", "#405060", before.menuStyle.fontName, "15", 700, 1,
+        MainWindow window;
+        model::MenuProject styled = window.Document().Project();
+        styled.menuStyle = {0, "#102030", "#405060", styled.menuStyle.fontName, "15", 700, 1,
                             1, "120",     0};
-        styled.buttonStyle.useSystemColors = 0;
-        styled.buttonStyle.colors = {"#A1A1A1", "#A2A2A2", "#A3A3A3",
-                                     "#A4A4A4", "#A5A5A5", "#A6A6A6"};
-        styled.buttonStyle.syncTopLeft = 0;
-        styled.buttonStyle.syncRightBottom = 0;
-        styled.buttonStyle.noBorder = 0;
-        styled.buttonStyle.borderThickness = "3";
-        styled.buttonStyle.constrainSize = 0;
-        styled.buttonStyle.width = "60";
-        styled.buttonStyle.height = "22";
-        styled.buttonStyle.italic = 1;
+        auto& button = styled.buttonStyle;
+        button.useSystemColors = 0;
+        button.colors = {"#A1A1A1", "#A2A2A2", "#A3A3A3", "#A4A4A4", "#A5A5A5", "#A6A6A6"};
+        button.syncTopLeft = button.syncRightBottom = button.noBorder = button.constrainSize = 0;
+        button.borderThickness = "3";
+        button.width = "60";
+        button.italic = 1;
         QVERIFY(!project::SaveProjectFile(path.toStdString(), styled));
-        QVERIFY(form.SaveLoad().LoadProject(path));
+        QVERIFY(window.ProjectFiles().LoadProject(path));
         QVERIFY(platform::ShownMessages().empty());
-        QCOMPARE(form.BuildProject().menuStyle, styled.menuStyle);
-        QCOMPARE(form.BuildProject().buttonStyle, styled.buttonStyle);
+        QVERIFY(window.Document().Project().menuStyle == styled.menuStyle);
+        QVERIFY(window.Document().Project().buttonStyle == styled.buttonStyle);
 
-        // A load starts from a new project, whose default font may differ from start-up's.
-        form.ResetProject();
-        const model::MenuProject fresh = form.BuildProject();
+        // The style windows' own rules hold for what a file says: a synced border row follows
+        // its leading row.
+        button.syncTopLeft = 1;
         styled.menuStyle.fontName = "No Such Font";
-        styled.buttonStyle.fontName = "Another Missing Font";
+        button.fontName = "Another Missing Font";
         QVERIFY(!project::SaveProjectFile(path.toStdString(), styled));
-        QVERIFY(form.SaveLoad().LoadProject(path));
+        window.ProjectFiles().ResetProject();
+        const model::MenuProject fresh = window.Document().Project();
+        QVERIFY(window.ProjectFiles().LoadProject(path));
         QCOMPARE(platform::ShownMessages().size(), std::size_t{2});
         QCOMPARE(LastTitle(), QString("Note"));
-        QCOMPARE(form.BuildProject().menuStyle.fontName, fresh.menuStyle.fontName);
-        QCOMPARE(form.BuildProject().buttonStyle.fontName, fresh.buttonStyle.fontName);
-        QCOMPARE(form.BuildProject().menuStyle.width, std::string("120"));
-        QVERIFY(!form.Flags().projectChanged);
+        const model::MenuProject& loaded = window.Document().Project();
+        QCOMPARE(loaded.menuStyle.fontName, fresh.menuStyle.fontName);
+        QCOMPARE(loaded.buttonStyle.fontName, fresh.buttonStyle.fontName);
+        QCOMPARE(loaded.buttonStyle.colors[model::kLeftBorder], std::string("#A3A3A3"));
+        QVERIFY(!window.Document().Changed());
     }
 
-    void RefusedFilesLeaveANewProjectAndTheListAsItWas() {
+    void refusedFilesLeaveANewProjectAndTheListAsItWas() {
         TestEnvironment environment;
-        const QString saved = environment.path("saved.qvn");
-        const QString text = environment.path("notes.qvn");
-        QFile file(text);
+        const QString notes = environment.path("notes.qvn");
+        QFile file(notes);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("just some notes\r\n");
         file.close();
-        mainwindow::Form1 form;
-        AddItem(form, "One");
-        SaveAs(form, saved);
-        for (const QString& path : {text, environment.path("missing.qvn")}) {
-            QVERIFY(!form.SaveLoad().LoadProject(path));
+        MainWindow window;
+        AddItem(window, "One");
+        SaveAs(window, environment.path("saved.qvn"));
+        for (const QString& path : {notes, environment.path("missing.qvn")}) {
+            QVERIFY(!window.ProjectFiles().LoadProject(path));
             QCOMPARE(LastTitle(), QString("Oops!"));
             QVERIFY(QString::fromStdString(platform::ShownMessages().back().message.text)
                         .startsWith("Could not load \"" + QFileInfo(path).fileName() + "\""));
-            QCOMPARE(Items(form)->rowCount(), 0);
-            QCOMPARE(form.windowTitle(), QString("Quorvane"));
-            QCOMPARE(form.SaveLoad().ProjectFilePath(), path);
-            QCOMPARE(Caption(form, 0), QString("&1. saved.qvn"));
-            QVERIFY(!form.findChild<QAction*>("recentfile1")->isVisible());
+            QCOMPARE(Rows(window).size(), 0);
+            QCOMPARE(window.windowTitle(), QString("Quorvane"));
+            QCOMPARE(window.Document().FilePath(), path);
+            QCOMPARE(Caption(window, 0) + Caption(window, 1), QString("&1. saved.qvn"));
         }
     }
 
-    void AnEmptyListIsSavedAndLoadedWithItsOptions() {
+    void theRecentListTakesFiveNewestFirst() {
         TestEnvironment environment;
-        const QString path = environment.path("empty.qvn");
-        mainwindow::Form1 form;
-        Retype(form, "txtmnm", "Empty");
-        platform::QueueFileName(path);
-        QVERIFY(form.SaveLoad().SaveProject());
-        mainwindow::Form1 next;
-        QVERIFY(next.SaveLoad().LoadProject(path));
-        QCOMPARE(Items(next)->rowCount(), 0);
-        QCOMPARE(next.findChild<QLineEdit*>("txtmnm")->text(), QString("Empty"));
-    }
-
-    void RecentListTakesFiveNewestFirst() {
-        TestEnvironment environment;
-        mainwindow::Form1 form;
-        AddItem(form, "One");
+        MainWindow window;
+        AddItem(window, "One");
         for (const char* name : {"a", "b", "c", "d"}) {
-            SaveAs(form, environment.path(QString(name) + ".qvn"));
+            SaveAs(window, environment.path(QString(name) + ".qvn"));
         }
-        QCOMPARE(Caption(form, 0), QString("&1. d.qvn"));
-        QCOMPARE(Caption(form, 3), QString("&4. a.qvn"));
-        QVERIFY(!form.findChild<QAction*>("recentfile4")->isVisible());
-        SaveAs(form, environment.path("e.qvn"));
-        SaveAs(form, environment.path("f.qvn"));
-        QCOMPARE(Caption(form, 4), QString("&5. b.qvn"));
+        QCOMPARE(Caption(window, 0) + Caption(window, 3) + Caption(window, 4),
+                 QString("&1. d.qvn&4. a.qvn"));
+        SaveAs(window, environment.path("e.qvn"));
+        SaveAs(window, environment.path("f.qvn"));
+        QCOMPARE(Caption(window, 4), QString("&5. b.qvn"));
 
-        // The third entry reloaded moves to the top.
-        Trigger(form, "recentfile2");
-        QCOMPARE(form.windowTitle(), QString("Quorvane - d.qvn"));
-        QCOMPARE(Caption(form, 0), QString("&1. d.qvn"));
-        QCOMPARE(Caption(form, 1), QString("&2. f.qvn"));
-        QCOMPARE(Caption(form, 3), QString("&4. c.qvn"));
-
-        // Another letter case is another file.
-        SaveAs(form, environment.path("D.qvn"));
-        QCOMPARE(Caption(form, 0), QString("&1. D.qvn"));
-        QCOMPARE(Caption(form, 1), QString("&2. d.qvn"));
+        // The third entry reloaded moves to the top; another letter case is another file.
+        Trigger(window, "recentfile2");
+        QCOMPARE(window.windowTitle(), QString("Quorvane - d.qvn"));
+        QCOMPARE(Caption(window, 0) + Caption(window, 1) + Caption(window, 3),
+                 QString("&1. d.qvn&2. f.qvn&4. c.qvn"));
+        SaveAs(window, environment.path("D.qvn"));
+        QCOMPARE(Caption(window, 0) + Caption(window, 1), QString("&1. D.qvn&2. d.qvn"));
 
         // A new window shows the stored list at start-up.
-        mainwindow::Form1 next;
+        MainWindow next;
         QCOMPARE(Caption(next, 0), QString("&1. D.qvn"));
-        QVERIFY(next.findChild<QAction*>("mnuFileSep3")->isVisible());
+        QVERIFY(Find<QAction>(next, "mnuFileSep3")->isVisible());
     }
 
-    void CommandLineLoadsOnlyExistingProjectFiles() {
+    void theCommandLineLoadsOnlyExistingProjectFiles() {
         TestEnvironment environment;
         const QString path = environment.path("upper.QVN");
-        {
-            mainwindow::Form1 form;
-            AddItem(form, "One");
-            SaveAs(form, path);
-        }
-        mainwindow::Form1 form;
-        QVERIFY(form.SaveLoad().OpenCommandLine(path));
-        QCOMPARE(Items(form)->rowCount(), 1);
+        model::MenuProject project = model::StartupProject(model::PlainStyleDefaults());
+        project.items = {{"One", "No", "", "No", "Default", "Default", "No"}};
+        QVERIFY(!project::SaveProjectFile(path.toStdString(), project));
+        MainWindow window;
+        QVERIFY(window.ProjectFiles().OpenCommandLine(path));
+        QCOMPARE(Rows(window).size(), 1);
         for (const QString& refused :
              {environment.path("a.txt"), environment.path("gone.qvn"), '"' + path + '"'}) {
-            platform::ClearShownMessages();
-            QVERIFY(!form.SaveLoad().OpenCommandLine(refused));
+            QVERIFY(!window.ProjectFiles().OpenCommandLine(refused));
             QCOMPARE(QString::fromStdString(platform::ShownMessages().back().message.text),
                      '"' + refused + "\" is not a valid Quorvane Project file.");
         }
     }
 
-    void FileTypeIsRegisteredOnceInTheUsersFolders() {
+    void theFileTypeIsRegisteredOnceInTheUsersFolders() {
         TestEnvironment environment;
         platform::RegisterFileType("Quorvane", ".qvn", "Quorvane Project File", "quorvane");
         const QString desktop = environment.path("data/applications/quorvane.desktop");
@@ -316,14 +263,12 @@ class ProjectCommandsTest : public QObject {
             QString("quorvane.desktop;"));
 
         // The second start finds the program registered and writes nothing.
-        for (const QString& file : {desktop, mime, apps}) {
-            QFile::setPermissions(file, QFileDevice::ReadOwner);
+        for (const QString& written : {desktop, mime, apps}) {
+            QFile::setPermissions(written, QFileDevice::ReadOwner);
         }
-        QFile::remove(apps + ".probe");
         platform::RegisterFileType("Quorvane", ".qvn", "Quorvane Project File", "quorvane");
         QCOMPARE(QDir(environment.path("config")).entryList(QDir::Files),
                  QStringList{"mimeapps.list"});
-        QVERIFY(Contents(apps).contains("quorvane.desktop"));
     }
 };
 

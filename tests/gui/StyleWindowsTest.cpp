@@ -1,59 +1,31 @@
-#include "generate/CodeOutput.h"
-#include "generate/MenuCodeGenerator.h"
-#include "mainwindow/Form1.h"
-#include "mainwindow/ItemListModel.h"
-#include "platform/CRegSettings.h"
-#include "platform/ColorPicker.h"
-#include "platform/FileDialogs.h"
-#include "style/FrmAdvBttnOp.h"
-#include "style/Notices.h"
-#include "style/frmAdvMnuOp.h"
-#include "support/FormControls.h"
+#include "dialogs/ButtonStyleDialog.h"
+#include "dialogs/MenuStyleDialog.h"
+#include "dialogs/NoticeDialog.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ProgramSettings.h"
+#include "support/Controls.h"
 #include "support/ModalScript.h"
 #include "support/TestEnvironment.h"
 
-#include <QCheckBox>
-#include <QFile>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QSettings>
 #include <QSlider>
-#include <QTreeView>
 #include <QtTest>
 
-using mainwindow::Form1;
-using style::FrmAdvBttnOp;
-using style::frmAdvMnuOp;
-using style::Notice;
-using style::NoticeWindow;
+using dialogs::ButtonStyleDialog;
+using dialogs::MenuStyleDialog;
+using dialogs::Notice;
+using dialogs::NoticeDialog;
+using mainwindow::MainWindow;
 
 namespace {
-
-template <typename Window>
-Window& StyleWindow(const Form1& form) {
-    return *form.findChild<Window*>();
-}
-
-// One character per control: "+" when available (or, with `checked`, checked), "-" otherwise.
-QString States(const QObject& window, std::initializer_list<const char*> names,
-               bool checked = false) {
-    QString states;
-    for (const char* name : names) {
-        const auto* control = window.findChild<QWidget*>(name);
-        const auto* box = qobject_cast<const QAbstractButton*>(control);
-        states += (checked ? box->isChecked() : control->isEnabled()) ? '+' : '-';
-    }
-    return states;
-}
-
-QComboBox* Sizes(const QObject& window) {
-    return window.findChild<QComboBox*>("combofontsize");
-}
 
 // The texts of boxes, labels and lists, joined by ",".
 QString Texts(const QObject& window, std::initializer_list<const char*> names) {
     QStringList texts;
     for (const char* name : names) {
-        const auto* control = window.findChild<QObject*>(name);
+        const auto* control = Find<QObject>(window, name);
         if (const auto* box = qobject_cast<const QLineEdit*>(control)) {
             texts << box->text();
         } else if (const auto* label = qobject_cast<const QLabel*>(control)) {
@@ -65,103 +37,32 @@ QString Texts(const QObject& window, std::initializer_list<const char*> names) {
     return texts.join(',');
 }
 
-QSlider* Weight(const QObject& window) {
-    return window.findChild<QSlider*>("Slider1");
-}
-
 void TypeSize(const QObject& window, const QString& keys) {
-    Sizes(window)->lineEdit()->clear();
-    QTest::keyClicks(Sizes(window)->lineEdit(), keys);
+    auto* box = Find<QComboBox>(window, "combofontsize")->lineEdit();
+    box->clear();
+    QTest::keyClicks(box, keys);
 }
 
-std::string Colour(QPalette::ColorRole role) {
-    return QApplication::palette().color(role).name().toUpper().toStdString();
+void SetNotice(const char* key, bool wanted) {
+    platform::ProgramSettings().SetNoticeWanted(key, wanted);
 }
 
-// "MS Sans Serif" when installed; otherwise the second font at start-up and the first after that.
-QString DefaultFont(bool startup) {
-    const QStringList fonts = QFontDatabase::families();
-    return fonts.contains("MS Sans Serif") ? "MS Sans Serif" : fonts.value(startup ? 1 : 0);
-}
-
-// The palette's colours and the default font.
-model::StyleDefaults PaletteDefaults(bool startup) {
-    const std::string light = Colour(QPalette::Light);
-    const std::string dark = Colour(QPalette::Dark);
-    return {Colour(QPalette::Text),
-            Colour(QPalette::Base),
-            {Colour(QPalette::ButtonText), Colour(QPalette::Button), light, light, dark, dark},
-            DefaultFont(startup).toStdString()};
-}
-
-const model::MenuItem kHome{"Home", "Yes", "index.html", "No", "Default", "Default", "No"};
-
-void AddHome(const Form1& form) {
-    static_cast<mainwindow::ItemListModel*>(form.findChild<QTreeView*>("lv")->model())
-        ->AppendItem(kHome);
-}
-
-model::MenuProject StartupWithHome() {
-    model::MenuProject project = model::StartupProject(PaletteDefaults(true));
-    project.items = {kHome};
-    return project;
-}
-
-QByteArray ExpectedCode(const model::MenuProject& project) {
-    return QByteArray::fromStdString(
-        generate::CodeFileText(generate::GenerateMenuCode(project, generate::CodeTarget::File)));
-}
-
-// What "Save Code to File" writes.
-QByteArray SavedCode(Form1& form, const QString& path) {
-    QFile::remove(path);
-    platform::QueueFileName(path);
-    Trigger(form, "mnuFileCodeFile");
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
-}
-
-CRegSettings Settings() {
-    CRegSettings settings;
-    settings.SetAppName("Quorvane");
-    settings.SetCompany("Brindlecote");
-    return settings;
-}
-
-void SaveMessageSetting(const char* key, const char* value) {
-    Settings().SaveSetting("Messages", key, value);
+template <typename Window>
+Window& StyleWindow(const MainWindow& window) {
+    return *window.findChild<Window*>();
 }
 
 struct NoticeCase {
     Notice notice;
+    const char* window;
     const char* key;
-    QString shown; // name, caption, text, buttons
 };
 
 const NoticeCase kNotices[] = {
-    {Notice::Browser, "Show IE Message",
-     "iemsgfrm|Important Message|Advanced properties (colors, font, etc.) for menus and buttons "
-     "will only show up if the menu is viewed in Microsoft Internet Explorer. Netscape always "
-     "uses one default font and style for Javascript menu elements.|OK"},
-    {Notice::ButtonBorder, "Show Button Border Message",
-     "Form4|Important Message|Changing this value has no effect when \"Use Default User System "
-     "Button Colors\" is checked. A border is only displayed if you are using non-default "
-     "colors.|OK"},
-    {Notice::RestoreDefaults, "Show Restore Defaults Message",
-     "Form5|Warning|This will restore all values in this dialog to the program default settings. "
-     "All current settings will be lost. Do you wish to continue?|Yes|No"},
+    {Notice::Browser, "iemsgfrm", "Show IE Message"},
+    {Notice::ButtonBorder, "Form4", "Show Button Border Message"},
+    {Notice::RestoreDefaults, "Form5", "Show Restore Defaults Message"},
 };
-
-QString Shown(const NoticeWindow& window) {
-    QString shown = window.objectName() + '|' + window.windowTitle() + '|' +
-                    window.findChild<QLabel*>("Label1")->text();
-    for (const char* name : {"Command1", "Command2"}) {
-        if (const auto* button = window.findChild<QAbstractButton*>(name)) {
-            shown += '|' + button->text();
-        }
-    }
-    return shown;
-}
 
 } // namespace
 
@@ -169,35 +70,30 @@ class StyleWindowsTest : public QObject {
     Q_OBJECT
 
     TestEnvironment environment;
-    const QString codeFile = environment.path("tmp/menu.html");
 
   private slots:
     void init() {
         for (const NoticeCase& notice : kNotices) {
-            SaveMessageSetting(notice.key, "yes");
+            SetNotice(notice.key, true);
         }
     }
 
-    void cancelAndTheCloseBoxTakeBackAndOkCommits() {
-        Form1 form;
-        AddHome(form);
-        QCOMPARE(SavedCode(form, codeFile), ExpectedCode(StartupWithHome()));
-        auto& menu = StyleWindow<frmAdvMnuOp>(form);
-        auto& button = StyleWindow<FrmAdvBttnOp>(form);
-        const QString committed = Texts(menu, {"txtclr0"}) + Texts(button, {"txtclr1", "txtBW"});
+    void okHandsTheValuesToTheProjectAndEveryOtherWayOutTakesThemBack() {
+        MainWindow window;
+        auto& menu = StyleWindow<MenuStyleDialog>(window);
+        auto& button = StyleWindow<ButtonStyleDialog>(window);
+        window.Document().MarkSaved(environment.path("menu.qvn"));
+        const model::MenuProject before = window.Document().Project();
         const auto edit = [&] {
-            menu.show();
             Click(menu, "chkmnusysclr");
             Retype(menu, "txtclr0", "12ab9f");
-            Click(menu, "chkmnufntI");
-            Weight(menu)->setValue(700);
-            button.show();
-            Click(button, "chksysbttnclr");
-            Retype(button, "txtclr1", "336699");
+            Find<QSlider>(menu, "Slider1")->setValue(700);
             Click(button, "chkconstbttnsz");
             Type(button, "txtBW", "80");
         };
         for (const bool closeBox : {false, true}) {
+            menu.show();
+            button.show();
             edit();
             if (closeBox) {
                 QVERIFY(menu.close() && button.close());
@@ -205,128 +101,62 @@ class StyleWindowsTest : public QObject {
                 Click(menu, "Command9");
                 Click(button, "Command9");
             }
-            QVERIFY(!menu.isVisible() && !button.isVisible());
-            QCOMPARE(Texts(menu, {"txtclr0"}) + Texts(button, {"txtclr1", "txtBW"}), committed);
-            QCOMPARE(States(menu, {"chkmnusysclr", "chkmnufntI"}, true) +
-                         States(button, {"chksysbttnclr", "nbchk", "chkconstbttnsz"}, true) + ' ' +
-                         States(menu, {"txtclr0"}) + States(button, {"txtclr1", "nbchk", "txtBW"}),
-                     QString("+-+++ ----"));
-            QCOMPARE(menu.findChild<QLabel*>("Label16")->text(), QString("500"));
-            QCOMPARE(SavedCode(form, codeFile), ExpectedCode(StartupWithHome()));
+            QVERIFY(window.Document().Project() == before && !window.Document().Changed());
+            QCOMPARE(Texts(menu, {"txtclr0", "Label16"}) + Texts(button, {"txtBW"}),
+                     QString::fromStdString(before.menuStyle.textColor) + ",500");
+            QCOMPARE(States(menu, {"chkmnusysclr"}, true) +
+                         States(button, {"chkconstbttnsz"}, true),
+                     QString("++"));
         }
-
+        // OK without a change changes nothing; a committed change marks a project with a file.
+        Click(menu, "Command8");
+        QVERIFY(!window.Document().Changed());
         edit();
         Click(menu, "Command8");
         Click(button, "Command8");
-        model::MenuProject expected = StartupWithHome();
-        expected.menuStyle.useSystemColors = expected.buttonStyle.useSystemColors = 0;
+        model::MenuProject expected = before;
+        expected.menuStyle.useSystemColors = 0;
         expected.menuStyle.textColor = "#12AB9F";
-        expected.menuStyle.italic = 1;
         expected.menuStyle.fontWeight = 700;
-        expected.buttonStyle.colors[model::kButtonFace] = "#336699";
         expected.buttonStyle.constrainSize = 0;
         expected.buttonStyle.width = "80";
-        QCOMPARE(SavedCode(form, codeFile), ExpectedCode(expected));
-        menu.show();
-        Click(menu, "Command9");
-        QCOMPARE(Texts(menu, {"txtclr0"}), QString("#12AB9F"));
+        QVERIFY(window.Document().Project() == expected && window.Document().Changed());
     }
 
-    void theCodeCarriesAStyledMenuAndButtonWithAndWithoutBorder() {
-        Form1 form;
-        AddHome(form);
-        auto& menu = StyleWindow<frmAdvMnuOp>(form);
-        Click(menu, "chkmnusysclr");
-        Retype(menu, "txtclr1", "FFFFCC");
-        Click(menu, "chkmnufntU");
-        TypeSize(menu, "11");
-        Click(menu, "chkconstmnuwdth");
-        Type(menu, "txtMW", "120");
-        Click(menu, "Command8");
-        auto& button = StyleWindow<FrmAdvBttnOp>(form);
-        Click(button, "chksysbttnclr");
-        Retype(button, "txtclr0", "FFFFFF");
-        Click(button, "chkbttnfntIT");
-        Click(button, "Command8");
-
-        model::MenuProject expected = StartupWithHome();
-        auto& menuStyle = expected.menuStyle;
-        menuStyle = {0, menuStyle.textColor, "#FFFFCC", menuStyle.fontName, "11", 500, 0, 1, "120",
-                     0};
-        auto& buttonStyle = expected.buttonStyle;
-        buttonStyle.useSystemColors = 0;
-        buttonStyle.colors[model::kButtonText] = "#FFFFFF";
-        buttonStyle.italic = 1;
-        QCOMPARE(SavedCode(form, codeFile), ExpectedCode(expected));
-
-        Click(button, "nbchk");
-        Type(button, "txtBT", "3");
-        Retype(button, "txtclr2", "FF0000");
-        Retype(button, "txtclr4", "00FF00");
-        Click(button, "Command8");
-        buttonStyle.noBorder = 0;
-        buttonStyle.borderThickness = "3";
-        buttonStyle.colors[model::kTopBorder] = buttonStyle.colors[model::kLeftBorder] = "#FF0000";
-        buttonStyle.colors[model::kRightBorder] = "#00FF00";
-        buttonStyle.colors[model::kBottomBorder] = "#00FF00";
-        const QByteArray code = SavedCode(form, codeFile);
-        QCOMPARE(code, ExpectedCode(expected));
-        QVERIFY(code.contains("border-right-color='#00FF00'; border-bottom-color='#00FF00'; "
-                              "border-style='Solid';border-width=3\">"));
-    }
-
-    void theMenuWindowHidesColoursAndWidthWithoutChangingThem() {
-        Form1 form;
-        auto& menu = StyleWindow<frmAdvMnuOp>(form);
-        const auto states = [&menu] {
-            return States(menu, {"lbldesc0", "txtclr0", "lblclr0", "cmdclr0", "lbldesc1", "txtclr1",
-                                 "lblclr1", "cmdclr1"}) +
-                   (menu.findChild<QLabel*>("lblclr1")->autoFillBackground() ? '+' : '-') + ' ' +
+    void theWindowsShowWhatTheirChoicesAllowWithoutChangingValues() {
+        MainWindow window;
+        auto& menu = StyleWindow<MenuStyleDialog>(window);
+        const auto menuStates = [&menu] {
+            return States(menu,
+                          {"lbldesc0", "txtclr0", "cmdclr0", "lbldesc1", "txtclr1", "cmdclr1"}) +
+                   (Find<QLabel>(menu, "lblclr1")->autoFillBackground() ? '+' : '-') + ' ' +
                    States(menu, {"Label17", "txtMW", "Label20"});
         };
-        QCOMPARE(states(), QString("--------- ---"));
+        QCOMPARE(menuStates(), QString("------- ---"));
         Click(menu, "chkmnusysclr");
         Retype(menu, "txtclr1", "ABCDEF");
         Click(menu, "chkconstmnuwdth");
         Type(menu, "txtMW", "2x00");
-        QCOMPARE(states(), QString("+++++++++ +++"));
+        QCOMPARE(menuStates(), QString("+++++++ +++"));
         Click(menu, "chkconstmnuwdth");
         Click(menu, "chkmnusysclr");
-        QCOMPARE(states() + ' ' + Texts(menu, {"txtMW", "txtclr1"}),
-                 QString("--------- --- 200,#ABCDEF"));
-        Click(menu, "Command8");
-        QCOMPARE(form.BuildProject().menuStyle.width, "200");
+        QCOMPARE(menuStates() + ' ' + Texts(menu, {"txtMW", "txtclr1"}),
+                 QString("------- --- 200,#ABCDEF"));
+        Find<QSlider>(menu, "Slider1")->triggerAction(QSlider::SliderSingleStepAdd);
+        QCOMPARE(Texts(menu, {"Label16", "combofontsize"}), QString("510,13"));
 
-        auto* fonts = menu.findChild<QComboBox*>("combofont");
-        QCOMPARE(fonts->count(), QFontDatabase::families().size());
-        QCOMPARE(fonts->itemText(fonts->count() - 1), QFontDatabase::families().last());
-        QCOMPARE(Sizes(menu)->itemText(0) + Texts(menu, {"combofontsize"}) +
-                     Sizes(menu)->itemText(8),
-                 QString("81316"));
-        QSlider* slider = Weight(menu);
-        QCOMPARE(QList<int>({slider->minimum(), slider->maximum(), slider->tickInterval(),
-                             slider->pageStep(), slider->singleStep()}),
-                 QList<int>({100, 900, 100, 100, 10}));
-        slider->triggerAction(QSlider::SliderSingleStepAdd);
-        QCOMPARE(menu.findChild<QLabel*>("Label16")->text(), QString("510"));
-    }
-
-    void buttonRowsFollowSystemColoursNoBorderAndSync() {
-        Form1 form;
-        auto& button = StyleWindow<FrmAdvBttnOp>(form);
+        auto& button = StyleWindow<ButtonStyleDialog>(window);
         // Each row's box, then the sync boxes, "No Border" and the thickness with its labels.
         const auto states = [&button] {
             return States(button,
-                          {"txtclr0", "txtclr1", "txtclr2", "txtclr3", "txtclr4", "txtclr5"}) +
-                   ' ' + States(button, {"Check1", "Check2", "nbchk"}) + ' ' +
-                   States(button, {"Label18", "txtBT", "Label22"});
+                          {"txtclr0", "txtclr1", "txtclr2", "txtclr3", "txtclr4", "txtclr5", "",
+                           "Check1", "Check2", "nbchk", "", "Label18", "txtBT", "Label22"});
         };
         QCOMPARE(states(), QString("------ --- ---"));
         Click(button, "chksysbttnclr");
         QCOMPARE(states(), QString("++---- --+ ---"));
         Click(button, "nbchk");
         QCOMPARE(states(), QString("+++-+- +++ +++"));
-
         // A checked sync box copies its leading row; cleared, it frees the tied row.
         Retype(button, "txtclr2", "102030");
         Click(button, "Check1");
@@ -336,146 +166,77 @@ class StyleWindowsTest : public QObject {
         QCOMPARE(Texts(button, {"txtclr3"}), QString("#405060"));
         Click(button, "Check1");
         QCOMPARE(Texts(button, {"txtclr3"}), QString("#708090"));
-
+        // "No Border" empties the thickness; system colours force "No Border".
         Type(button, "txtBT", "4");
         Click(button, "nbchk");
         QCOMPARE(states() + Texts(button, {"txtBT"}), QString("++---- --+ ---"));
-        QVERIFY(!button.findChild<QLabel*>("lblclr2")->autoFillBackground());
         Click(button, "nbchk");
         Type(button, "txtBT", "4");
         Click(button, "chksysbttnclr");
         QCOMPARE(states() + Texts(button, {"txtBT"}) + States(button, {"nbchk"}, true),
                  QString("------ --- ---+"));
-        Click(button, "chksysbttnclr");
-        QCOMPARE(states(), QString("++---- --+ ---"));
-
-        // Constraining empties width and height; clearing it leaves them empty and open.
+        // Constraining empties width and height; the size boxes take digits only.
         Click(button, "chkconstbttnsz");
         Type(button, "txtBW", "8a0");
-        Type(button, "txtBH", "2-4");
         TypeSize(button, "1x2");
-        QCOMPARE(Texts(button, {"txtBW", "txtBH", "combofontsize"}), QString("80,24,12"));
+        QCOMPARE(Texts(button, {"txtBW", "combofontsize"}), QString("80,12"));
         Click(button, "chkconstbttnsz");
-        QCOMPARE(States(button, {"Label17", "txtBW", "Label20", "Label19", "txtBH", "Label21"}) +
-                     Texts(button, {"txtBW", "txtBH"}),
-                 QString("------,"));
-        Click(button, "chkconstbttnsz");
-        QCOMPARE(States(button, {"txtBW", "txtBH"}), QString("++"));
+        QCOMPARE(States(button, {"txtBW", "txtBH"}) + Texts(button, {"txtBW"}), QString("--"));
     }
 
-    void buttonEditsAndCommittedChangesMarkAProjectWithAFile() {
-        Form1 form;
-        auto& button = StyleWindow<FrmAdvBttnOp>(form);
+    void restoreDefaultsAsksFirstAndGivesANewProjectsStyle() {
+        MainWindow window;
+        auto& menu = StyleWindow<MenuStyleDialog>(window);
+        auto& button = StyleWindow<ButtonStyleDialog>(window);
+        Click(menu, "chkmnusysclr");
+        Retype(menu, "txtclr0", "111111");
+        TypeSize(menu, "9");
         Click(button, "chksysbttnclr");
         Click(button, "nbchk");
-        const std::function<void()> edits[] = {
-            [&] { TypeSize(button, "9"); },
-            [&] { Weight(button)->setValue(Weight(button)->value() + 10); },
-            [&] { Type(button, "txtBT", "1"); },
-            [&] { Click(button, "Check2"); },
-            [&] { Retype(button, "txtclr0", "123456"); },
-            [&] {
-                platform::QueueColorChoice(0x0000FF);
-                Click(button, "cmdclr1");
-            },
-        };
-        for (const bool hasFile : {false, true}) {
-            for (const auto& edit : edits) {
-                form.Flags() = {false, hasFile, false};
-                edit();
-                QCOMPARE(form.Flags().projectChanged, hasFile);
-            }
-        }
-        // Any change that OK commits marks it too; OK without a change does not.
-        auto& menu = StyleWindow<frmAdvMnuOp>(form);
-        Click(menu, "chkmnufntU");
-        Click(menu, "Command8");
-        QVERIFY(form.Flags().projectChanged);
-        form.Flags().projectChanged = false;
-        Click(menu, "Command8");
-        QVERIFY(!form.Flags().projectChanged);
-    }
-
-    void restoreDefaultsAsksFirstUnlessSilenced() {
-        Form1 form;
-        auto& menu = StyleWindow<frmAdvMnuOp>(form);
-        auto& button = StyleWindow<FrmAdvBttnOp>(form);
-        const QString defaults = Texts(menu, {"txtclr0"}) + Texts(button, {"txtclr3"});
-        const auto edit = [&] {
-            Click(menu, "chkmnusysclr");
-            Retype(menu, "txtclr0", "111111");
-            Click(menu, "chkmnufntI");
-            Click(menu, "chkconstmnuwdth");
-            Type(menu, "txtMW", "150");
-            TypeSize(menu, "9");
-            Weight(menu)->setValue(300);
-            Click(button, "chksysbttnclr");
-            Click(button, "nbchk");
-            Click(button, "Check1");
-            Retype(button, "txtclr3", "222222");
-            Click(button, "chkbttnfntUL");
-            Click(button, "chkconstbttnsz");
-            Type(button, "txtBH", "30");
-            Type(button, "txtBT", "5");
-        };
-        const auto state = [&] {
-            return Texts(menu, {"txtclr0", "txtMW", "combofontsize", "Label16"}) + ' ' +
-                   States(menu, {"chkmnusysclr", "chkmnufntI", "chkconstmnuwdth"}, true) + ' ' +
-                   Texts(button, {"txtclr3", "txtBW", "txtBH", "txtBT"}) + ' ' +
-                   States(button,
-                          {"chksysbttnclr", "nbchk", "Check1", "Check2", "chkbttnfntUL",
-                           "chkconstbttnsz"},
-                          true) +
-                   ' ' + States(button, {"nbchk", "txtBT"}) + States(menu, {"txtMW"}) + ' ' +
-                   Texts(menu, {"combofont"}) + ',' + Texts(button, {"combofont"});
-        };
-        edit();
-        const QString edited = state();
-        const QString second = DefaultFont(true);
-        QCOMPARE(edited, "#111111,150,9,300 -+- #222222,,30,5 ---++- +++ " + second + ',' + second);
-
-        for (const char* answer : {"Command2", "Command1"}) {
-            ModalScript user;
-            for (QWidget* owner : {static_cast<QWidget*>(&menu), static_cast<QWidget*>(&button)}) {
-                user.Then<NoticeWindow>([owner, answer](NoticeWindow& notice) {
-                    QCOMPARE(notice.objectName() + '|' + notice.parentWidget()->objectName(),
-                             "Form5|" + owner->objectName());
-                    Click(notice, answer);
-                });
-            }
-            Click(menu, "cmdrestdef");
-            Click(button, "cmdrestdef");
-            QVERIFY(user.Done() && user.Unexpected().isEmpty());
-            if (QByteArray(answer) == "Command2") {
-                QCOMPARE(state(), edited);
-            }
-        }
-        const QString first = DefaultFont(false);
-        const QString restored = defaults.left(7) + ",,13,500 +-+ " + defaults.mid(7) +
-                                 ",,,2 ++++-+ --- " + first + ',' + first;
-        QCOMPARE(state(), restored);
-
-        edit();
-        SaveMessageSetting("Show Restore Defaults Message", "no");
+        Type(button, "txtBT", "5");
+        const auto read = [&] { return std::pair(menu.Read(), button.Read()); };
+        const auto edited = read();
         ModalScript user;
+        for (QWidget* owner : {static_cast<QWidget*>(&menu), static_cast<QWidget*>(&button)}) {
+            user.Then<NoticeDialog>([owner](NoticeDialog& notice) {
+                QCOMPARE(notice.objectName() + '|' + notice.parentWidget()->objectName(),
+                         "Form5|" + owner->objectName());
+                Click(notice, "Command2");
+            });
+        }
         Click(menu, "cmdrestdef");
         Click(button, "cmdrestdef");
+        QVERIFY(user.Done() && read() == edited);
+
+        // The colours of the desktop and the font of a new project: "MS Sans Serif" when
+        // installed, otherwise the first.
+        const model::MenuProject& project = window.Document().Project();
+        const QStringList fonts = QFontDatabase::families();
+        const QString font = fonts.contains("MS Sans Serif") ? "MS Sans Serif" : fonts.value(0);
+        const model::MenuProject fresh =
+            model::NewProject({project.menuStyle.textColor, project.menuStyle.backColor,
+                               project.buttonStyle.colors, font.toStdString()});
+        SetNotice("Show Restore Defaults Message", false);
+        Click(menu, "cmdrestdef");
+        Click(button, "cmdrestdef");
+        Click(menu, "Command8");
+        Click(button, "Command8");
         QVERIFY(user.Unexpected().isEmpty());
-        QCOMPARE(state(), restored);
+        QVERIFY(project.menuStyle == fresh.menuStyle && project.buttonStyle == fresh.buttonStyle);
     }
 
     void theBorderThicknessTakesNoKeysWhileSystemColoursAreSet() {
-        Form1 form;
-        auto& button = StyleWindow<FrmAdvBttnOp>(form);
+        MainWindow window;
+        auto& button = StyleWindow<ButtonStyleDialog>(window);
         // Only a project file pairs system colours with a border.
-        model::ButtonStyle loaded = form.BuildProject().buttonStyle;
+        model::ButtonStyle loaded = window.Document().Project().buttonStyle;
         loaded.noBorder = 0;
         loaded.borderThickness = "3";
         button.Apply(loaded);
         QCOMPARE(States(button, {"txtBT", "nbchk", "txtclr0", "txtclr2"}), QString("+--+"));
         {
             ModalScript user;
-            user.Then<NoticeWindow>([&button](NoticeWindow& notice) {
+            user.Then<NoticeDialog>([&button](NoticeDialog& notice) {
                 QCOMPARE(notice.objectName(), QString("Form4"));
                 QCOMPARE(notice.parentWidget(), &button);
                 Click(notice, "Command1");
@@ -483,119 +244,89 @@ class StyleWindowsTest : public QObject {
             Type(button, "txtBT", "7");
             QVERIFY(user.Done() && user.Unexpected().isEmpty());
         }
-        SaveMessageSetting("Show Button Border Message", "no");
+        SetNotice("Show Button Border Message", false);
         ModalScript user;
         Type(button, "txtBT", "8");
         QVERIFY(user.Unexpected().isEmpty());
         QCOMPARE(Texts(button, {"txtBT"}), QString("3"));
     }
 
-    void eachNoticeWritesItsBoxOnEachButton() {
+    void eachNoticeWritesItsBoxOnItsButtonsButNotOnItsCloseBox() {
+        const auto stored = [](const char* key) {
+            QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Brindlecote",
+                               "Quorvane");
+            return settings.value(QString("Messages/") + key).toString();
+        };
         for (const NoticeCase& check : kNotices) {
-            // A missing key counts as "yes": the notice shows with its box checked.
-            Settings().DeleteSetting("Messages", check.key);
-            QVERIFY(style::NoticeWanted(check.notice));
             const bool question = check.notice == Notice::RestoreDefaults;
-            for (const char* button : {"Command1", "Command2"}) {
+            for (const char* button : {"Command1", "Command2", ""}) {
                 if (!question && QByteArray(button) == "Command2") {
                     continue;
                 }
-                for (const bool keep : {true, false}) {
-                    Settings().SaveSetting("Messages", check.key, "yes");
-                    ModalScript user;
-                    user.Then<NoticeWindow>([&](NoticeWindow& window) {
-                        QCOMPARE(Shown(window), check.shown);
-                        auto* box = window.findChild<QCheckBox*>("Check1");
-                        QCOMPARE(box->text(), QString("Show this message again in the future."));
-                        QVERIFY(box->isChecked());
-                        box->setChecked(keep);
-                        Click(window, button);
-                    });
-                    const bool answer = style::ShowNotice(check.notice, nullptr);
-                    QVERIFY(user.Done() && user.Unexpected().isEmpty());
-                    QCOMPARE(answer, QByteArray(button) == "Command1");
-                    QCOMPARE(Settings().GetSetting("Messages", check.key),
-                             QString(keep ? "yes" : "no"));
-                }
+                SetNotice(check.key, true);
+                ModalScript user;
+                user.Then<NoticeDialog>([&](NoticeDialog& window) {
+                    QCOMPARE(window.objectName(), QString(check.window));
+                    auto* box = Find<QCheckBox>(window, "Check1");
+                    QVERIFY(box->isChecked());
+                    box->setChecked(false);
+                    *button == '\0' ? void(window.close()) : Click(window, button);
+                });
+                const bool answer = dialogs::ShowNotice(check.notice, nullptr);
+                QVERIFY(user.Done() && user.Unexpected().isEmpty());
+                // The close box writes nothing; for the restore warning it counts as "Yes".
+                QCOMPARE(answer, QByteArray(button) != "Command2");
+                QCOMPARE(stored(check.key), QString(*button == '\0' ? "yes" : "no"));
             }
-
-            // The close box writes nothing; for the restore warning it counts as "Yes".
-            ModalScript user;
-            user.Then<NoticeWindow>([](NoticeWindow& window) {
-                window.findChild<QCheckBox*>("Check1")->setChecked(false);
-                QVERIFY(window.close());
-            });
-            Settings().SaveSetting("Messages", check.key, "yes");
-            QVERIFY(style::ShowNotice(check.notice, nullptr));
-            QVERIFY(user.Done());
-            QCOMPARE(Settings().GetSetting("Messages", check.key), QString("yes"));
-
-            // Only "yes" itself lets a notice show.
-            Settings().SaveSetting("Messages", check.key, "Yes");
-            QVERIFY(style::ShowNotice(check.notice, nullptr));
-            QVERIFY(user.Unexpected().isEmpty());
         }
     }
 
     void theAdvancedButtonsShowTheBrowserNoticeFirst() {
-        Form1 form;
+        MainWindow window;
         ModalScript user;
-        user.Then<NoticeWindow>([](NoticeWindow& notice) {
+        user.Then<NoticeDialog>([](NoticeDialog& notice) {
                 QCOMPARE(notice.objectName(), QString("iemsgfrm"));
                 QCOMPARE(notice.parentWidget(), nullptr);
                 Click(notice, "Command1");
             })
-            .Then<frmAdvMnuOp>([&form](frmAdvMnuOp& window) {
-                QCOMPARE(window.windowTitle(), QString("Advanced Menu Options"));
-                QCOMPARE(window.parentWidget(), &form);
-                Click(window, "Command9");
+            .Then<MenuStyleDialog>([&window](MenuStyleDialog& style) {
+                QCOMPARE(style.windowTitle(), QString("Advanced Menu Options"));
+                QCOMPARE(style.parentWidget(), &window);
+                Click(style, "Command9");
             })
-            .Then<FrmAdvBttnOp>([](FrmAdvBttnOp& window) {
-                QCOMPARE(window.windowTitle(), QString("Advanced Button Options"));
-                Click(window, "Command8");
+            .Then<ButtonStyleDialog>([](ButtonStyleDialog& style) {
+                QCOMPARE(style.windowTitle(), QString("Advanced Button Options"));
+                Click(style, "chkbttnfntIT");
+                Click(style, "Command8");
             });
-        Click(form, "cmdAdvMnu");
-        SaveMessageSetting("Show IE Message", "no");
-        Click(form, "cmdBttnAdv");
+        Click(window, "cmdAdvMnu");
+        SetNotice("Show IE Message", false);
+        Click(window, "cmdBttnAdv");
         QVERIFY(user.Done() && user.Unexpected().isEmpty());
+        QCOMPARE(window.Document().Project().buttonStyle.italic, 1);
     }
 
-    void aResetProjectHasEveryDefaultAndAsksNothing() {
-        Form1 form;
-        AddHome(form);
-        auto& button = StyleWindow<FrmAdvBttnOp>(form);
-        const std::initializer_list<const char*> boxes = {"chkbttnfntIT", "chkbttnfntUL",
-                                                          "chksysbttnclr", "nbchk"};
-        for (const char* name : boxes) {
-            Click(button, name);
-        }
-        Click(button, "Command8");
-        Click(StyleWindow<frmAdvMnuOp>(form), "chkmnusysclr");
-        Click(StyleWindow<frmAdvMnuOp>(form), "Command8");
-        Choose(form, "targetcombo", 2);
-        Type(form, "txtfrm", "content");
-        Click(form, "buttonpropopt1");
-        Type(form, "buttngrurl", "go.gif");
-        Click(form, "menubehavopt1");
-        Type(form, "itemtexttext", "Next");
-        Click(form, "notlinkchk");
-        form.Flags() = {true, true, false};
-
-        ModalScript user;
-        form.ResetProject();
-        QVERIFY(user.Unexpected().isEmpty());
-        QVERIFY(!form.Flags().projectChanged && !form.Flags().resetInProgress);
-        QVERIFY(form.BuildProject() == model::NewProject(PaletteDefaults(false)));
-        QCOMPARE(States(button, boxes, true) + States(button, {"nbchk"}) +
-                     States(StyleWindow<frmAdvMnuOp>(form), {"chkmnusysclr"}, true),
-                 QString("--++-+"));
-        QCOMPARE(form.windowTitle(), QString("Quorvane"));
-        QCOMPARE(Texts(form, {"txtmnm", "txtfrm", "buttontxttxt", "itemtexttext", "linktext"}),
+    void aNewProjectHasEveryDefaultAndAsksNothing() {
+        MainWindow window;
+        Click(StyleWindow<ButtonStyleDialog>(window), "chkbttnfntIT");
+        Click(StyleWindow<ButtonStyleDialog>(window), "Command8");
+        Choose(window, "targetcombo", 2);
+        Type(window, "txtfrm", "content");
+        Click(window, "menubehavopt1");
+        Type(window, "itemtexttext", "Next");
+        Click(window, "notlinkchk");
+        platform::ClearShownMessages();
+        Trigger(window, "mnuFileNew");
+        QVERIFY(platform::ShownMessages().empty() && !window.Document().Changed());
+        const model::MenuProject& project = window.Document().Project();
+        const model::StyleDefaults defaults{project.menuStyle.textColor,
+                                            project.menuStyle.backColor, project.buttonStyle.colors,
+                                            project.menuStyle.fontName};
+        QVERIFY(project == model::NewProject(defaults));
+        QCOMPARE(Texts(window, {"txtmnm", "txtfrm", "buttontxttxt", "itemtexttext", "linktext"}),
                  QString(",,Go,,"));
-        QCOMPARE(States(form, {"txtfrm", "buttngrurl", "cmdBttnAdv"}) +
-                     States(form, {"notlinkchk"}, true),
-                 QString("--+-"));
-        QTRY_VERIFY(form.findChild<QWidget*>("itemtexttext")->hasFocus());
+        QCOMPARE(States(window, {"txtfrm", "cmdBttnAdv"}) + States(window, {"notlinkchk"}, true),
+                 QString("-+-"));
     }
 };
 

@@ -58,7 +58,7 @@ done
 # troff writes a hyphen as \-.
 page=$(gzip -dc "$prefix/share/man/man1/quorvane.1.gz") || fail "the man page is not gzip data"
 page=${page//\\-/-}
-for option in export-code target output help version; do
+for option in export-code target output import base help version; do
     grep -q -- "^\\.B.* --$option" <<<"$page" || fail "the man page does not describe --$option"
 done
 grep -q '^\.SH EXIT STATUS' <<<"$page" || fail "the man page has no exit statuses"

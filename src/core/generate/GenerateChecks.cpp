@@ -21,14 +21,14 @@ bool IsNameCharacter(char c) {
     return kNameCharacters.find(AsciiLower(c)) != std::string_view::npos;
 }
 
-CheckFailure Oops(std::string text, std::string focusControl) {
-    return {{"Oops!", std::move(text), model::MessageIcon::Exclamation},
-            std::move(focusControl),
-            false};
+CheckFailure Oops(std::string text, model::OptionField focusField) {
+    return {{"Oops!", std::move(text), model::MessageIcon::Exclamation}, focusField, false};
 }
 
 CheckFailure MenuNameError(std::string text) {
-    return {{"Error", std::move(text), model::MessageIcon::Exclamation}, "txtmnm", true};
+    return {{"Error", std::move(text), model::MessageIcon::Exclamation},
+            model::OptionField::MenuName,
+            true};
 }
 
 } // namespace
@@ -39,7 +39,7 @@ std::optional<CheckFailure> CheckBeforeGenerate(const model::MenuOptions& menu,
         return Oops("You have chosen to use a different frame as the target of your links but you "
                     "have not specified the name of the frame. You must enter a frame name or "
                     "choose another target for the links.",
-                    "txtfrm");
+                    model::OptionField::FrameName);
     }
     // Without a button click there is no button, so its image does not matter.
     if (button.buttonKind == model::ButtonKind::Graphic &&
@@ -47,14 +47,14 @@ std::optional<CheckFailure> CheckBeforeGenerate(const model::MenuOptions& menu,
         return Oops("You have chosen to use a graphical submit button style but have not "
                     "specified a URL for the graphic. Please specify a URL for the button graphic "
                     "in the space provided.",
-                    "buttngrurl");
+                    model::OptionField::ImageUrl);
     }
     const std::string_view name = menu.menuName;
     if (name.empty()) {
         return Oops("You must specify a name for the menu to be used in the code. This uniquely "
                     "identifies this menu in case more than one menu is to be placed on the same "
                     "page.",
-                    "txtmnm");
+                    model::OptionField::MenuName);
     }
     for (const char c : name) {
         if (!IsNameCharacter(c)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/MenuProject.h"
+#include "model/OptionRules.h"
 #include "model/UserMessage.h"
 
 #include <optional>
@@ -11,8 +12,8 @@ namespace generate {
 // The first check that failed: what to tell the user and where to put the focus.
 struct CheckFailure {
     model::UserMessage message;
-    std::string focusControl; // objectName of the field to correct
-    bool selectAll = false;   // select the field's whole text
+    model::OptionField focusField; // the box to correct
+    bool selectAll = false;        // select the field's whole text
 
     bool operator==(const CheckFailure&) const = default;
 };

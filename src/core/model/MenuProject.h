@@ -118,13 +118,6 @@ struct MenuProject {
     bool operator==(const MenuProject&) const = default;
 };
 
-// Whether the open project has unsaved changes, a file of this run, or is being filled in.
-struct ProjectFlags {
-    bool projectChanged = false;
-    bool projectHasFile = false;
-    bool resetInProgress = false;
-};
-
 // What the style defaults are taken from: the colour scheme at first load and the font list.
 struct StyleDefaults {
     std::string menuTextColor;

@@ -3,16 +3,20 @@
 #include "model/ItemRules.h"
 #include "model/MenuProject.h"
 
-#include <QList>
 #include <QObject>
+#include <optional>
+#include <string>
 
-class QAction;
 class QWidget;
+
+namespace document {
+class MenuDocument;
+}
 
 namespace mainwindow {
 
+class CommandActions;
 class ItemEditor;
-class ItemListModel;
 class ItemListPanel;
 
 // The item commands of the main window: the editor's "Add" and "Update", and "Edit", the moves
@@ -22,9 +26,8 @@ class ItemCommands : public QObject {
     Q_OBJECT
 
   public:
-    // `projectCommands` need at least one row.
-    ItemCommands(model::ProjectFlags& flags, ItemEditor* editor, ItemListPanel* list,
-                 QList<QAction*> projectCommands, QWidget* window);
+    ItemCommands(document::MenuDocument& document, ItemEditor* editor, ItemListPanel* list,
+                 const CommandActions& actions, QWidget* window);
 
     void AddItem();
     void UpdateSelectedItem();
@@ -32,24 +35,19 @@ class ItemCommands : public QObject {
     void MoveItemUp();
     void MoveItemDown();
     void DeleteSelectedItem();
-    // A tb2 button by its key; nothing while the list is empty.
-    void DispatchItemToolbar(const QString& key);
-
-    void RefreshCommandState();
 
   private:
-    void ConnectCommands();
-    void ConnectRefresh();
+    void RefreshCommandState();
     void MoveItem(model::MoveDirection direction);
+    // The selected row, when the list has one.
+    std::optional<int> SelectedRow() const;
     // "Yes" or "No" for a row being written, asking first when another row is preselected.
     std::string SelectedItemRule(std::optional<int> writtenRow);
-    QAction* Command(const char* name) const;
 
-    model::ProjectFlags& flags;
+    document::MenuDocument& document;
     ItemEditor* editor = nullptr;
     ItemListPanel* list = nullptr;
-    ItemListModel* items = nullptr;
-    QList<QAction*> projectCommands;
+    const CommandActions& actions;
     QWidget* window = nullptr;
 };
 

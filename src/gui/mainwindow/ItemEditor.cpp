@@ -2,7 +2,8 @@
 
 #include "mainwindow/LinkTextBox.h"
 #include "platform/ColorPicker.h"
-#include "style/ColorRow.h"
+#include "widgets/ColorRow.h"
+#include "widgets/Named.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -14,12 +15,7 @@
 namespace mainwindow {
 namespace {
 
-template <typename Widget, typename... Args>
-Widget* Named(const char* name, Args&&... args) {
-    auto* widget = new Widget(std::forward<Args>(args)...);
-    widget->setObjectName(name);
-    return widget;
-}
+using widgets::Named;
 
 QCheckBox* CheckBox(const char* name, const QString& caption, bool checked) {
     auto* box = Named<QCheckBox>(name, caption);
@@ -59,10 +55,10 @@ ItemEditor::ItemEditor(QWidget* parent) : QGroupBox(tr("Item Properties:"), pare
     // The labels' indexes are crossed: Label31 names the back colour row 0.
     auto* backLabel = Named<QLabel>("Label31", tr("Back Color:"));
     auto* textLabel = Named<QLabel>("Label30", tr("Text Color:"));
-    colorRows = {new style::CColorRow(0, style::kItemColorRow, backLabel, this),
-                 new style::CColorRow(1, style::kItemColorRow, textLabel, this)};
+    colorRows = {new widgets::ColorRow(0, widgets::kItemColorRow, backLabel, this),
+                 new widgets::ColorRow(1, widgets::kItemColorRow, textLabel, this)};
     for (int index = 0; index < 2; ++index) {
-        style::CColorRow* row = colorRows[static_cast<std::size_t>(index)];
+        widgets::ColorRow* row = colorRows[static_cast<std::size_t>(index)];
         row->SetSampleColor(kDesignColors[index]);
         row->SetAvailable(false);
         auto* controls = new QHBoxLayout;
@@ -165,7 +161,7 @@ void ItemEditor::NotLinkedReaction() {
 // The boxes keep their colours while the menu's are used, so clearing the box brings them back.
 void ItemEditor::DefaultColorReaction() {
     const bool useDefault = chkdefitmclr->isChecked();
-    for (style::CColorRow* row : colorRows) {
+    for (widgets::ColorRow* row : colorRows) {
         row->RunChangeCheck();
         if (useDefault) {
             row->SetSampleColor(window()->palette().color(QPalette::Window));

@@ -10,8 +10,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace style {
-class CColorRow;
+namespace widgets {
+class ColorRow;
 }
 
 namespace mainwindow {
@@ -59,7 +59,7 @@ class ItemEditor : public QGroupBox {
     QCheckBox* grheadchk = nullptr;
     QCheckBox* notlinkchk = nullptr;
     QCheckBox* chkdefitmclr = nullptr;
-    std::array<style::CColorRow*, 2> colorRows{}; // back colour, text colour
+    std::array<widgets::ColorRow*, 2> colorRows{}; // back colour, text colour
     QPushButton* additemcmd = nullptr;
     QPushButton* cmdup = nullptr;
 };

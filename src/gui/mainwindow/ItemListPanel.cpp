@@ -1,24 +1,25 @@
 #include "mainwindow/ItemListPanel.h"
 
-#include "mainwindow/CommandIcons.h"
-#include "mainwindow/ItemListModel.h"
+#include "document/ItemListModel.h"
+#include "mainwindow/CommandActions.h"
 
 #include <QHeaderView>
 #include <QMenu>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
 
 namespace mainwindow {
 
-ItemListPanel::ItemListPanel(QWidget* parent)
-    : QGroupBox(tr("Currently Added Menu Items:"), parent) {
+ItemListPanel::ItemListPanel(document::ItemListModel& model, const CommandActions& actions,
+                             QWidget* parent)
+    : QGroupBox(tr("Currently Added Menu Items:"), parent), items(model) {
     setObjectName("Frame2");
 
-    items = new ItemListModel(this);
     lv = new QTreeView(this);
     lv->setObjectName("lv");
     lv->setAccessibleName(title());
-    lv->setModel(items);
+    lv->setModel(&items);
     lv->setRootIsDecorated(false);
     lv->setItemsExpandable(false);
     lv->setUniformRowHeights(true);
@@ -32,46 +33,23 @@ ItemListPanel::ItemListPanel(QWidget* parent)
     // Every caption readable; the text and the address get room for a few words.
     header->resizeSections(QHeaderView::ResizeToContents);
     const int wordsWidth = lv->fontMetrics().averageCharWidth() * 20;
-    for (const int column : {ItemListModel::kText, ItemListModel::kUrl}) {
+    for (const int column : {document::ItemListModel::kText, document::ItemListModel::kUrl}) {
         header->resizeSection(column, std::max(header->sectionSize(column), wordsWidth));
     }
 
-    tb2 = new QToolBar(this);
-    tb2->setObjectName("tb2");
-    tb2->setIconSize({16, 16});
-    const std::pair<const char*, QString> buttons[] = {
-        {"movup", tr("Move selected item up one position.")},
-        {"movdn", tr("Move selected item down one position.")},
-        {"edit", tr("Edit text and link url of selected item.")},
-        {"delete", tr("Delete selected item.")},
-    };
-    for (const auto& [key, tip] : buttons) {
-        QAction* action = tb2->addAction(CommandIcon(key), tip);
-        action->setObjectName(key);
-        action->setToolTip(tip);
-        action->setEnabled(false); // the list starts empty
-    }
-
-    mnuListPop = new QMenu(this);
-    mnuListPop->setObjectName("mnuListPop");
-    const std::pair<const char*, QString> entries[] = {
-        {"mnuListPopMovUp", tr("Move Up")},
-        {"mnuListPopMovDn", tr("Move Down")},
-        {"mnuListPopEdt", tr("Edit")},
-        {"mnuListPopRem", tr("Delete")},
-    };
-    for (const auto& [name, caption] : entries) {
-        QAction* action = mnuListPop->addAction(caption);
-        action->setObjectName(name);
-        action->setEnabled(false);
-    }
+    tb2 = actions.CreateItemToolbar(this);
+    mnuListPop = actions.CreateItemPopup(this);
 
     // A right click on a row opens the popup; the press has already selected the row.
     lv->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(lv, &QTreeView::customContextMenuRequested, this, &ItemListPanel::ShowPopupAt);
     connect(lv, &QTreeView::doubleClicked, this, &ItemListPanel::rowDoubleClicked);
-    connect(lv->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &ItemListPanel::KeepARowSelected);
+    // A selection made in two steps (cleared, then set, as assistive tools do) is left alone
+    // until it is over; only a list left without a selected row selects one again.
+    connect(lv->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        emit selectedRowChanged();
+        QTimer::singleShot(0, this, &ItemListPanel::KeepARowSelected);
+    });
 }
 
 std::optional<int> ItemListPanel::SelectedRow() const {
@@ -83,13 +61,12 @@ std::optional<int> ItemListPanel::SelectedRow() const {
 }
 
 void ItemListPanel::SelectRow(int row) {
-    lv->selectionModel()->setCurrentIndex(
-        items->index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    lv->selectionModel()->setCurrentIndex(items.index(row, 0), QItemSelectionModel::ClearAndSelect |
+                                                                   QItemSelectionModel::Rows);
 }
 
-// The item commands act on the selected row, so a click that would leave none selects again.
 void ItemListPanel::KeepARowSelected() {
-    if (items->rowCount() == 0 || lv->selectionModel()->hasSelection()) {
+    if (items.rowCount() == 0 || lv->selectionModel()->hasSelection()) {
         return;
     }
     const QModelIndex current = lv->currentIndex();

@@ -7,9 +7,13 @@ class QMenu;
 class QToolBar;
 class QTreeView;
 
+namespace document {
+class ItemListModel;
+}
+
 namespace mainwindow {
 
-class ItemListModel;
+class CommandActions;
 
 // Frame2, "Currently Added Menu Items:": the item list `lv` and the item toolbar `tb2` below it,
 // placed by the window's layout. The popup menu `mnuListPop` belongs to the list.
@@ -17,10 +21,9 @@ class ItemListPanel : public QGroupBox {
     Q_OBJECT
 
   public:
-    explicit ItemListPanel(QWidget* parent = nullptr);
+    ItemListPanel(document::ItemListModel& items, const CommandActions& actions, QWidget* parent);
 
     QTreeView* List() const { return lv; }
-    ItemListModel* Model() const { return items; }
     QToolBar* ItemToolbar() const { return tb2; }
 
     // The selected row; the list keeps one whenever it has rows.
@@ -30,12 +33,13 @@ class ItemListPanel : public QGroupBox {
   signals:
     // A double click on a row; one on empty space gives nothing.
     void rowDoubleClicked();
+    void selectedRowChanged();
 
   private:
     void KeepARowSelected();
     void ShowPopupAt(const QPoint& position);
 
-    ItemListModel* items = nullptr;
+    document::ItemListModel& items;
     QTreeView* lv = nullptr;
     QToolBar* tb2 = nullptr;
     QMenu* mnuListPop = nullptr;

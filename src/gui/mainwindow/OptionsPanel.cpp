@@ -1,5 +1,8 @@
 #include "mainwindow/OptionsPanel.h"
 
+#include "document/MenuDocument.h"
+#include "widgets/Named.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -10,66 +13,73 @@
 namespace mainwindow {
 namespace {
 
+using model::OptionField;
+using widgets::Named;
+
 constexpr int kButtonTab = 1;
 
-template <typename Widget, typename... Args>
-Widget* Named(QWidget* parent, const char* name, Args&&... args) {
-    auto* widget = new Widget(std::forward<Args>(args)..., parent);
-    widget->setObjectName(name);
-    return widget;
+QLabel* Label(const char* name, const QString& caption, QWidget* buddy) {
+    return widgets::Buddy(Named<QLabel>(name, caption), buddy);
 }
 
-QLabel* Label(QWidget* parent, const char* name, const QString& caption, QWidget* buddy) {
-    auto* label = Named<QLabel>(parent, name, caption);
-    label->setBuddy(buddy);
-    return label;
+void SetText(QLineEdit* box, const std::string& text) {
+    // Setting the same text again would move the cursor of a box being typed into.
+    const QString shown = QString::fromStdString(text);
+    if (box->text() != shown) {
+        box->setText(shown);
+    }
 }
 
-std::string Text(const QLineEdit* box) {
-    return box->text().toStdString();
+void Enable(std::initializer_list<QWidget*> controls, bool enabled) {
+    for (QWidget* control : controls) {
+        control->setEnabled(enabled);
+    }
 }
 
 } // namespace
 
-OptionsPanel::OptionsPanel(model::ProjectFlags& projectFlags, QWidget* parent)
-    : QTabWidget(parent), flags(projectFlags) {
+OptionsPanel::OptionsPanel(document::MenuDocument& menuDocument, QWidget* parent)
+    : QTabWidget(parent), document(menuDocument) {
     setObjectName("SSTab1");
     addTab(CreateMenuTab(), tr("Global Menu Properties"));
     addTab(CreateButtonTab(), tr("Submit Button Properties"));
-    ConnectReactions();
+    textBoxes = {{OptionField::MenuName, txtmnm},         {OptionField::FrameName, txtfrm},
+                 {OptionField::ButtonText, buttontxttxt}, {OptionField::ImageUrl, buttngrurl},
+                 {OptionField::ImageWidth, txtw},         {OptionField::ImageHeight, txth},
+                 {OptionField::AltText, txtalt}};
+    ShowOptions();
+    ConnectEdits();
+    connect(&document, &document::MenuDocument::optionsChanged, this, &OptionsPanel::ShowOptions);
 }
 
 QWidget* OptionsPanel::CreateMenuTab() {
-    auto* page = new QWidget;
-    page->setObjectName("SSTab1Tab0");
+    auto* page = Named<QWidget>("SSTab1Tab0");
     auto* grid = new QGridLayout(page);
 
-    txtmnm = Named<QLineEdit>(page, "txtmnm", QStringLiteral("MyMenu"));
-    grid->addWidget(Label(page, "lblmnm", tr("Menu Name:"), txtmnm), 0, 0);
+    txtmnm = Named<QLineEdit>("txtmnm");
+    grid->addWidget(Label("lblmnm", tr("Menu Name:"), txtmnm), 0, 0);
     grid->addWidget(txtmnm, 0, 1, 1, 3);
-    grid->addWidget(
-        Named<QLabel>(page, "lblmnmnote", tr("(Must be unique for each menu on page.)")), 1, 1, 1,
-        3);
+    grid->addWidget(Named<QLabel>("lblmnmnote", tr("(Must be unique for each menu on page.)")), 1,
+                    1, 1, 3);
 
-    menubehavopt[0] = Named<QRadioButton>(page, "menubehavopt0", tr("Navigate on Button Click"));
-    menubehavopt[1] = Named<QRadioButton>(page, "menubehavopt1", tr("Navigate on Item Change"));
+    menubehavopt[0] = Named<QRadioButton>("menubehavopt0", tr("Navigate on Button Click"));
+    menubehavopt[1] = Named<QRadioButton>("menubehavopt1", tr("Navigate on Item Change"));
     grid->addWidget(menubehavopt[0], 2, 0, 1, 2);
     grid->addWidget(menubehavopt[1], 2, 2, 1, 2);
 
-    targetcombo = Named<QComboBox>(page, "targetcombo");
+    targetcombo = Named<QComboBox>("targetcombo");
     targetcombo->addItems({tr("Same window"), tr("New window"), tr("Different frame")});
-    targetlbl = Label(page, "targetlbl", tr("Target of Links:"), targetcombo);
-    txtfrm = Named<QLineEdit>(page, "txtfrm");
-    lblfrm = Label(page, "lblfrm", tr("Frame Name:"), txtfrm);
-    grid->addWidget(targetlbl, 3, 0);
+    txtfrm = Named<QLineEdit>("txtfrm");
+    lblfrm = Label("lblfrm", tr("Frame Name:"), txtfrm);
+    grid->addWidget(Label("targetlbl", tr("Target of Links:"), targetcombo), 3, 0);
     grid->addWidget(targetcombo, 3, 1);
     grid->addWidget(lblfrm, 3, 2);
     grid->addWidget(txtfrm, 3, 3);
 
-    cmbbttnaln = Named<QComboBox>(page, "cmbbttnaln");
+    cmbbttnaln = Named<QComboBox>("cmbbttnaln");
     cmbbttnaln->addItems({tr("Top"), tr("Middle"), tr("Bottom")});
-    lblbttnaln = Label(page, "lblbttnaln", tr("Align to Button:"), cmbbttnaln);
-    cmdAdvMnu = Named<QPushButton>(page, "cmdAdvMnu", tr("Advanced"));
+    lblbttnaln = Label("lblbttnaln", tr("Align to Button:"), cmbbttnaln);
+    cmdAdvMnu = Named<QPushButton>("cmdAdvMnu", tr("Advanced"));
     grid->addWidget(lblbttnaln, 4, 0);
     grid->addWidget(cmbbttnaln, 4, 1);
     grid->addWidget(cmdAdvMnu, 4, 3, Qt::AlignRight);
@@ -80,38 +90,37 @@ QWidget* OptionsPanel::CreateMenuTab() {
 }
 
 QWidget* OptionsPanel::CreateButtonTab() {
-    auto* page = new QWidget;
-    page->setObjectName("SSTab1Tab1");
+    auto* page = Named<QWidget>("SSTab1Tab1");
     auto* grid = new QGridLayout(page);
 
-    buttonpropopt[0] = Named<QRadioButton>(page, "buttonpropopt0", tr("Default"));
-    buttonpropopt[1] = Named<QRadioButton>(page, "buttonpropopt1", tr("Graphic"));
+    buttonpropopt[0] = Named<QRadioButton>("buttonpropopt0", tr("Default"));
+    buttonpropopt[1] = Named<QRadioButton>("buttonpropopt1", tr("Graphic"));
     grid->addWidget(buttonpropopt[0], 0, 0);
     grid->addWidget(buttonpropopt[1], 0, 1);
 
-    buttontxttxt = Named<QLineEdit>(page, "buttontxttxt", QStringLiteral("Go"));
-    buttontxtlbl = Label(page, "buttontxtlbl", tr("Text:"), buttontxttxt);
-    cmdBttnAdv = Named<QPushButton>(page, "cmdBttnAdv", tr("Advanced"));
+    buttontxttxt = Named<QLineEdit>("buttontxttxt");
+    buttontxtlbl = Label("buttontxtlbl", tr("Text:"), buttontxttxt);
+    cmdBttnAdv = Named<QPushButton>("cmdBttnAdv", tr("Advanced"));
     grid->addWidget(buttontxtlbl, 1, 0);
     grid->addWidget(buttontxttxt, 1, 1, 1, 2);
     grid->addWidget(cmdBttnAdv, 1, 3, Qt::AlignRight);
 
-    buttngrurl = Named<QLineEdit>(page, "buttngrurl");
-    buttngrurllbl = Label(page, "buttngrurllbl", tr("URL of Button Graphic:"), buttngrurl);
+    buttngrurl = Named<QLineEdit>("buttngrurl");
+    buttngrurllbl = Label("buttngrurllbl", tr("URL of Button Graphic:"), buttngrurl);
     grid->addWidget(buttngrurllbl, 2, 0, 1, 2);
     grid->addWidget(buttngrurl, 2, 2, 1, 2);
 
-    txtw = Named<QLineEdit>(page, "txtw");
-    lblw = Label(page, "lblw", tr("Width:"), txtw);
-    txth = Named<QLineEdit>(page, "txth");
-    lblh = Label(page, "lblh", tr("Height:"), txth);
+    txtw = Named<QLineEdit>("txtw");
+    lblw = Label("lblw", tr("Width:"), txtw);
+    txth = Named<QLineEdit>("txth");
+    lblh = Label("lblh", tr("Height:"), txth);
     grid->addWidget(lblw, 3, 0);
     grid->addWidget(txtw, 3, 1);
     grid->addWidget(lblh, 3, 2, Qt::AlignRight);
     grid->addWidget(txth, 3, 3);
 
-    txtalt = Named<QLineEdit>(page, "txtalt");
-    lblalt = Label(page, "lblalt", tr("Alt Text:"), txtalt);
+    txtalt = Named<QLineEdit>("txtalt");
+    lblalt = Label("lblalt", tr("Alt Text:"), txtalt);
     grid->addWidget(lblalt, 4, 0);
     grid->addWidget(txtalt, 4, 1, 1, 3);
 
@@ -121,121 +130,93 @@ QWidget* OptionsPanel::CreateButtonTab() {
     return page;
 }
 
-void OptionsPanel::ConnectReactions() {
-    connect(menubehavopt[0], &QRadioButton::clicked, this, [this] { NavigationClicked(0); });
-    connect(menubehavopt[1], &QRadioButton::clicked, this, [this] { NavigationClicked(1); });
-    for (QRadioButton* option : buttonpropopt) {
-        connect(option, &QRadioButton::clicked, this, &OptionsPanel::ButtonKindClicked);
+// The values, not the clicks: an option set by the keyboard or an assistive tool is an edit too.
+void OptionsPanel::ConnectEdits() {
+    for (const auto& [field, box] : textBoxes) {
+        connect(box, &QLineEdit::textChanged, this, [this, field = field](const QString& text) {
+            Edit(field, [field, &text](model::MenuOptions& menu, model::ButtonOptions& button) {
+                *model::TextOption(menu, button, field) = text.toStdString();
+            });
+        });
     }
-    connect(targetcombo, &QComboBox::activated, this, &OptionsPanel::LinkTargetClicked);
-
-    // The menu name marks every project changed; the other boxes only a saved or loaded one.
-    connect(txtmnm, &QLineEdit::textChanged, this, [this] { flags.projectChanged = true; });
-    for (QLineEdit* box : {txtfrm, buttngrurl, txtw, txth, txtalt}) {
-        connect(box, &QLineEdit::textChanged, this, &OptionsPanel::MarkChangedWhenSaved);
+    for (std::size_t index = 0; index < 2; ++index) {
+        connect(menubehavopt[index], &QRadioButton::toggled, this, [this, index](bool checked) {
+            if (checked) {
+                Edit(OptionField::Navigation, [index](model::MenuOptions& menu, auto&) {
+                    menu.navigation = static_cast<model::Navigation>(index);
+                });
+            }
+        });
+        connect(buttonpropopt[index], &QRadioButton::toggled, this, [this, index](bool checked) {
+            if (checked) {
+                Edit(OptionField::ButtonKind, [index](auto&, model::ButtonOptions& button) {
+                    button.buttonKind = static_cast<model::ButtonKind>(index);
+                });
+            }
+        });
     }
+    connect(targetcombo, &QComboBox::currentIndexChanged, this, [this](int index) {
+        Edit(OptionField::LinkTarget, [index](model::MenuOptions& menu, auto&) {
+            model::ChooseLinkTarget(menu, static_cast<model::LinkTarget>(index));
+        });
+    });
+    connect(cmbbttnaln, &QComboBox::currentIndexChanged, this, [this](int index) {
+        Edit(OptionField::ButtonAlign, [index](model::MenuOptions& menu, auto&) {
+            menu.buttonAlign = static_cast<model::ButtonAlign>(index);
+        });
+    });
 }
 
-void OptionsPanel::MarkChangedWhenSaved() {
-    if (flags.projectHasFile) {
-        flags.projectChanged = true;
+void OptionsPanel::Edit(
+    model::OptionField field,
+    const std::function<void(model::MenuOptions&, model::ButtonOptions&)>& change) {
+    if (showing) {
+        return;
     }
+    model::MenuOptions menu = document.Project().menu;
+    model::ButtonOptions button = document.Project().button;
+    change(menu, button);
+    document.SetOptions(menu, button, field);
 }
 
-void OptionsPanel::NavigationClicked(int index) {
-    MarkChangedWhenSaved();
-    const bool onButtonClick = menubehavopt[0]->isChecked();
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             lblbttnaln, cmbbttnaln, buttonpropopt[0], buttonpropopt[1], buttontxttxt, buttontxtlbl,
-             buttngrurl, buttngrurllbl, txtw, lblw, txth, lblh, txtalt, lblalt, cmdBttnAdv}) {
-        control->setEnabled(onButtonClick);
+void OptionsPanel::ShowOptions() {
+    showing = true;
+    const model::MenuOptions& menu = document.Project().menu;
+    const model::ButtonOptions& button = document.Project().button;
+    for (const auto& [field, box] : textBoxes) {
+        SetText(box, *model::TextOption(menu, button, field));
     }
-    setTabEnabled(kButtonTab, onButtonClick);
-    if (index == 0) {
-        ButtonKindClicked();
+    menubehavopt[static_cast<std::size_t>(menu.navigation)]->setChecked(true);
+    buttonpropopt[static_cast<std::size_t>(button.buttonKind)]->setChecked(true);
+    targetcombo->setCurrentIndex(static_cast<int>(menu.linkTarget));
+    cmbbttnaln->setCurrentIndex(static_cast<int>(menu.buttonAlign));
+
+    const model::OptionsAvailability available = model::AvailableOptions(menu, button);
+    Enable({lblbttnaln, cmbbttnaln, buttonpropopt[0], buttonpropopt[1]}, available.buttonOptions);
+    Enable({buttontxttxt, buttontxtlbl, cmdBttnAdv}, available.standardButton);
+    Enable({buttngrurl, buttngrurllbl, txtw, lblw, txth, lblh, txtalt, lblalt},
+           available.graphicButton);
+    Enable({txtfrm, lblfrm}, available.frameName);
+    setTabEnabled(kButtonTab, available.buttonOptions);
+    showing = false;
+}
+
+void OptionsPanel::FocusField(model::OptionField field, bool selectAll) {
+    for (const auto& [boxField, box] : textBoxes) {
+        if (boxField != field) {
+            continue;
+        }
+        // A box on the hidden page is brought to the front first.
+        for (int page = 0; page < count(); ++page) {
+            if (widget(page)->isAncestorOf(box)) {
+                setCurrentIndex(page);
+            }
+        }
+        box->setFocus(Qt::OtherFocusReason);
+        if (selectAll) {
+            box->selectAll();
+        }
     }
-}
-
-void OptionsPanel::ButtonKindClicked() {
-    MarkChangedWhenSaved();
-    const bool graphic = buttonpropopt[1]->isChecked();
-    for (QWidget* control : std::initializer_list<QWidget*>{buttngrurl, buttngrurllbl, txtw, lblw,
-                                                            txth, lblh, txtalt, lblalt}) {
-        control->setEnabled(graphic);
-    }
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{buttontxttxt, buttontxtlbl, cmdBttnAdv}) {
-        control->setEnabled(!graphic);
-    }
-}
-
-void OptionsPanel::LinkTargetClicked() {
-    const bool differentFrame =
-        targetcombo->currentIndex() == static_cast<int>(model::LinkTarget::DifferentFrame);
-    if (!differentFrame) {
-        txtfrm->clear();
-    }
-    txtfrm->setEnabled(differentFrame);
-    lblfrm->setEnabled(differentFrame);
-    MarkChangedWhenSaved();
-}
-
-void OptionsPanel::ChooseNavigation(model::Navigation navigation) {
-    const int index = static_cast<int>(navigation);
-    menubehavopt[static_cast<std::size_t>(index)]->setChecked(true);
-    NavigationClicked(index);
-}
-
-void OptionsPanel::ChooseButtonKind(model::ButtonKind kind) {
-    buttonpropopt[static_cast<std::size_t>(kind)]->setChecked(true);
-    ButtonKindClicked();
-}
-
-void OptionsPanel::ChooseLinkTarget(model::LinkTarget target) {
-    targetcombo->setCurrentIndex(static_cast<int>(target));
-    LinkTargetClicked();
-}
-
-void OptionsPanel::ChooseButtonAlign(model::ButtonAlign align) {
-    cmbbttnaln->setCurrentIndex(static_cast<int>(align));
-}
-
-void OptionsPanel::ApplyOptions(const model::MenuOptions& menu,
-                                const model::ButtonOptions& button) {
-    ChooseButtonAlign(menu.buttonAlign);
-    txtfrm->setText(QString::fromStdString(menu.frameName));
-    ChooseButtonKind(button.buttonKind);
-    buttontxttxt->setText(QString::fromStdString(button.buttonText));
-    ChooseLinkTarget(menu.linkTarget);
-    txtmnm->setText(QString::fromStdString(menu.menuName));
-    buttngrurl->setText(QString::fromStdString(button.imageUrl));
-    txtalt->setText(QString::fromStdString(button.altText));
-    txth->setText(QString::fromStdString(button.imageHeight));
-    txtw->setText(QString::fromStdString(button.imageWidth));
-    ChooseNavigation(menu.navigation);
-}
-
-model::MenuOptions OptionsPanel::ReadMenuOptions() const {
-    model::MenuOptions menu;
-    menu.menuName = Text(txtmnm);
-    menu.navigation = menubehavopt[1]->isChecked() ? model::Navigation::OnItemChange
-                                                   : model::Navigation::OnButtonClick;
-    menu.linkTarget = static_cast<model::LinkTarget>(targetcombo->currentIndex());
-    menu.frameName = Text(txtfrm);
-    menu.buttonAlign = static_cast<model::ButtonAlign>(cmbbttnaln->currentIndex());
-    return menu;
-}
-
-model::ButtonOptions OptionsPanel::ReadButtonOptions() const {
-    model::ButtonOptions button;
-    button.buttonKind =
-        buttonpropopt[1]->isChecked() ? model::ButtonKind::Graphic : model::ButtonKind::Standard;
-    button.buttonText = Text(buttontxttxt);
-    button.imageUrl = Text(buttngrurl);
-    button.imageWidth = Text(txtw);
-    button.imageHeight = Text(txth);
-    button.altText = Text(txtalt);
-    return button;
 }
 
 } // namespace mainwindow

@@ -1,9 +1,12 @@
 #pragma once
 
-#include "model/MenuProject.h"
+#include "model/OptionRules.h"
 
 #include <QTabWidget>
 #include <array>
+#include <functional>
+#include <utility>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -11,30 +14,26 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace document {
+class MenuDocument;
+}
+
 namespace mainwindow {
 
 // SSTab1: the menu options ("Global Menu Properties") and the button options ("Submit Button
-// Properties"). Which controls are available follows the navigation mode, the button kind and
-// the link target. The option pairs are named with their index appended: menubehavopt0 (on
-// button click), menubehavopt1 (on item change), buttonpropopt0 (default), buttonpropopt1
-// (graphic).
+// Properties") of the open project. It shows what the document holds and hands every edit to
+// it, however the control was changed (a click, the keyboard, an assistive tool); which controls
+// are available follows the values. The option pairs are named with their index appended:
+// menubehavopt0 (on button click), menubehavopt1 (on item change), buttonpropopt0 (default),
+// buttonpropopt1 (graphic).
 class OptionsPanel : public QTabWidget {
     Q_OBJECT
 
   public:
-    OptionsPanel(model::ProjectFlags& flags, QWidget* parent = nullptr);
+    OptionsPanel(document::MenuDocument& document, QWidget* parent);
 
-    model::MenuOptions ReadMenuOptions() const;
-    model::ButtonOptions ReadButtonOptions() const;
-
-    // Set the control as a click would, with the same reaction.
-    void ChooseNavigation(model::Navigation navigation);
-    void ChooseButtonKind(model::ButtonKind kind);
-    void ChooseLinkTarget(model::LinkTarget target);
-    void ChooseButtonAlign(model::ButtonAlign align);
-
-    // Every option set from the records; the availability rules run as after a click.
-    void ApplyOptions(const model::MenuOptions& menu, const model::ButtonOptions& button);
+    // The box of `field` brought to the front with the focus, its text selected when asked.
+    void FocusField(model::OptionField field, bool selectAll);
 
     QPushButton* AdvancedMenuButton() const { return cmdAdvMnu; }
     QPushButton* AdvancedButtonButton() const { return cmdBttnAdv; }
@@ -42,17 +41,17 @@ class OptionsPanel : public QTabWidget {
   private:
     QWidget* CreateMenuTab();
     QWidget* CreateButtonTab();
-    void ConnectReactions();
-    void NavigationClicked(int index);
-    void ButtonKindClicked();
-    void LinkTargetClicked();
-    void MarkChangedWhenSaved();
+    void ConnectEdits();
+    void ShowOptions();
+    // The document's options with one field changed by `change`.
+    void Edit(model::OptionField field,
+              const std::function<void(model::MenuOptions&, model::ButtonOptions&)>& change);
 
-    model::ProjectFlags& flags;
+    document::MenuDocument& document;
+    bool showing = false; // the controls are being set from the document
 
     QLineEdit* txtmnm = nullptr;
     std::array<QRadioButton*, 2> menubehavopt{};
-    QLabel* targetlbl = nullptr;
     QComboBox* targetcombo = nullptr;
     QLabel* lblfrm = nullptr;
     QLineEdit* txtfrm = nullptr;
@@ -72,6 +71,7 @@ class OptionsPanel : public QTabWidget {
     QLabel* lblalt = nullptr;
     QLineEdit* txtalt = nullptr;
     QPushButton* cmdBttnAdv = nullptr;
+    std::vector<std::pair<model::OptionField, QLineEdit*>> textBoxes;
 };
 
 } // namespace mainwindow

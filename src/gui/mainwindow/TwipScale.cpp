@@ -15,7 +15,7 @@ int Round(double value) {
 } // namespace
 
 TwipScale::TwipScale(double scaleFactor, double dpiX, double dpiY)
-    : factor(scaleFactor), pixelsPerTwipX(scaleFactor * dpiX / kTwipsPerInch),
+    : pixelsPerTwipX(scaleFactor * dpiX / kTwipsPerInch),
       pixelsPerTwipY(scaleFactor * dpiY / kTwipsPerInch) {}
 
 int TwipScale::X(int twips) const {

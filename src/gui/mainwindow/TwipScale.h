@@ -21,10 +21,8 @@ class TwipScale {
     QRect Rect(const layout::TwipRect& rect) const;
     QSize Size(const layout::TwipSize& size) const;
     layout::TwipSize Twips(const QSize& pixels) const;
-    double Factor() const { return factor; }
 
   private:
-    double factor = 1.0;
     double pixelsPerTwipX = 96.0 / 1440.0;
     double pixelsPerTwipY = 96.0 / 1440.0;
 };

@@ -1,16 +1,14 @@
 #include "support/AllWindows.h"
 
-#include "auxwindows/FrmAbt.h"
 #include "auxwindows/TipsFile.h"
-#include "auxwindows/frmTAF.h"
-#include "auxwindows/frmTip.h"
-#include "generate/Form3.h"
-#include "mainwindow/Form1.h"
-#include "mainwindow/LoadingWindow.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/GeneratedCodeDialog.h"
+#include "dialogs/LoadingWindow.h"
+#include "dialogs/NoticeDialog.h"
+#include "dialogs/TellFriendsDialog.h"
+#include "dialogs/TipOfTheDayDialog.h"
+#include "mainwindow/MainWindow.h"
 #include "platform/DataFiles.h"
-#include "style/FrmAdvBttnOp.h"
-#include "style/Notices.h"
-#include "style/frmAdvMnuOp.h"
 
 #include <QApplication>
 
@@ -27,31 +25,29 @@ void Visit(const std::function<void(const QString&, QWidget&)>& visit, const QSt
 } // namespace
 
 void ForEachWindow(const std::function<void(const QString& name, QWidget& window)>& visit) {
-    mainwindow::Form1 form;
-    Visit(visit, "Form1", form);
-    Visit(visit, "frmAdvMnuOp", *form.findChild<style::frmAdvMnuOp*>());
-    Visit(visit, "FrmAdvBttnOp", *form.findChild<style::FrmAdvBttnOp*>());
-
-    Form3 code(&form, generate::MenuCode{"var menu = 1;\r\n", "<div></div>\r\n"}, [] {});
+    mainwindow::MainWindow main;
+    Visit(visit, "Form1", main);
+    for (const char* style : {"frmAdvMnuOp", "FrmAdvBttnOp"}) {
+        Visit(visit, style, *main.findChild<QDialog*>(style));
+    }
+    dialogs::GeneratedCodeDialog code(&main, {"var menu = 1;\r\n", "<div></div>\r\n"}, [] {});
     Visit(visit, "Form3", code);
-
     int showTips = 1;
-    auxwindows::frmTip tips(
-        &form, showTips, platform::ProgramDataFile(QString::fromUtf8(auxwindows::kTipsFileName)));
+    dialogs::TipOfTheDayDialog tips(
+        &main, showTips, platform::ProgramDataFile(QString::fromUtf8(auxwindows::kTipsFileName)));
     Visit(visit, "frmTip", tips);
-
-    auxwindows::frmTAF tellFriends(&form);
+    dialogs::TellFriendsDialog tellFriends(&main);
     Visit(visit, "frmTAF", tellFriends);
-    auxwindows::FrmAbt about(&form);
+    dialogs::AboutDialog about(&main);
     Visit(visit, "FrmAbt", about);
-
-    style::NoticeWindow browser(style::Notice::Browser, &form);
-    Visit(visit, "iemsgfrm", browser);
-    style::NoticeWindow border(style::Notice::ButtonBorder, &form);
-    Visit(visit, "Form4", border);
-    style::NoticeWindow restore(style::Notice::RestoreDefaults, &form);
-    Visit(visit, "Form5", restore);
-
-    mainwindow::LoadingWindow loading(&form);
+    const std::pair<dialogs::Notice, const char*> notices[] = {
+        {dialogs::Notice::Browser, "iemsgfrm"},
+        {dialogs::Notice::ButtonBorder, "Form4"},
+        {dialogs::Notice::RestoreDefaults, "Form5"}};
+    for (const auto& [notice, name] : notices) {
+        dialogs::NoticeDialog window(notice, &main);
+        Visit(visit, name, window);
+    }
+    dialogs::LoadingWindow loading(&main);
     Visit(visit, "Form2", loading);
 }

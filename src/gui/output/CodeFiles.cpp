@@ -1,0 +1,35 @@
+#include "output/CodeFiles.h"
+
+#include "generate/CodeOutput.h"
+#include "platform/FileDialogs.h"
+#include "platform/MessageBoxes.h"
+#include "project/AtomicFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace output {
+
+bool WriteOutputFile(QWidget* owner, const QString& path, const std::string& text) {
+    const std::optional<std::string> error =
+        project::WriteFileAtomically(QFileInfo(path).filesystemFilePath(), text);
+    if (!error) {
+        return true;
+    }
+    platform::ShowOperationError(owner, QDir::toNativeSeparators(path) + ": " +
+                                            QString::fromStdString(*error));
+    return false;
+}
+
+void SaveCodeToFile(QWidget* owner, const generate::MenuCode& code) {
+    const QString path = platform::ShowSaveDialog(
+        owner, QCoreApplication::translate("codeoutput", "HTML File (*.html)|*.html"),
+        QCoreApplication::translate("codeoutput", "Save Code to File..."),
+        QCoreApplication::applicationDirPath(), {});
+    if (!path.isEmpty()) {
+        WriteOutputFile(owner, path, generate::CodeFileText(code));
+    }
+}
+
+} // namespace output

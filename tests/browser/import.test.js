@@ -1,0 +1,70 @@
+// A menu imported from a site folder on the command line leads to the imported pages.
+import assert from 'node:assert/strict';
+import {execFile} from 'node:child_process';
+import {mkdir, writeFile} from 'node:fs/promises';
+import path from 'node:path';
+import {after, before, test} from 'node:test';
+import {promisify} from 'node:util';
+
+import {
+    ChooseEntry,
+    LaunchChromium,
+    MenuList,
+    OpenVisitor,
+    PressMenuButton
+} from './support/browser.js';
+import {StartSite} from './support/site.js';
+
+const kRun = promisify(execFile);
+const kPages = {
+    'index.html': 'Welcome',
+    'about us.html': 'About us',
+    'products/widgets.html': 'Widgets',
+};
+
+let site;
+let browser;
+before(async () => {
+    site = await StartSite();
+    browser = await LaunchChromium();
+});
+after(async () => {
+    await browser?.close();
+    await site?.Close();
+});
+
+// Writes the pages into a folder of the site, imports the folder and exports the menu's
+// preview beside the pages; resolves to the preview's address.
+async function ImportedMenu() {
+    const folder = path.join(site.root, 'imported');
+    for (const [file, title] of Object.entries(kPages)) {
+        await mkdir(path.dirname(path.join(folder, file)), {recursive: true});
+        await writeFile(path.join(folder, file), `<!DOCTYPE html><title>${title}</title>`);
+    }
+    const project = path.join(folder, 'imported.qvn');
+    const preview = path.join(folder, 'quorvane_preview.html');
+    for (const args of [['--import', folder, '--output', project],
+                        ['--export-code', project, '--target', 'preview', '--output', preview]]) {
+        await kRun(process.env.QUORVANE_EXE, args);
+    }
+    return site.UrlOf('imported/quorvane_preview.html');
+}
+
+test('an imported site folder navigates to its pages', async () => {
+    const menu = await ImportedMenu();
+    const {context, page, errors} = await OpenVisitor(browser, site);
+    await page.goto(menu);
+    const entries =
+        await MenuList(page).evaluate((select) => [...select.options].map((o) => o.text));
+    assert.deepEqual(entries, ['Welcome', 'About us', 'Widgets']);
+    for (const [file, title] of [['about us.html', 'About us'],
+                                 ['products/widgets.html', 'Widgets']]) {
+        await page.goto(menu);
+        await ChooseEntry(page.mainFrame(), title);
+        await PressMenuButton(page.mainFrame());
+        await page.waitForURL(site.UrlOf(`imported/${encodeURI(file)}`));
+        assert.equal(await page.title(), title);
+    }
+    assert.deepEqual(errors, []);
+    await context.close();
+});

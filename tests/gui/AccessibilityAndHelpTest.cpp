@@ -1,0 +1,210 @@
+#include "help/HelpPages.h"
+#include "platform/Documents.h"
+#include "platform/MessageBoxes.h"
+#include "support/AllWindows.h"
+#include "support/Controls.h"
+#include "support/TestEnvironment.h"
+
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAccessible>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QWhatsThis>
+#include <QtTest>
+
+namespace {
+
+bool IsInputControl(const QWidget* widget) {
+    return qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLineEdit*>(widget) ||
+           qobject_cast<const QComboBox*>(widget) || qobject_cast<const QAbstractSlider*>(widget) ||
+           qobject_cast<const QPlainTextEdit*>(widget) ||
+           qobject_cast<const QAbstractItemView*>(widget);
+}
+
+// The pieces a compound control is made of (the box of a list, the arrows of a tab bar, the
+// scroll bars of a list) and Qt's own helpers are named and reached through their control.
+bool OwnControl(const QWidget* widget, const QWidget& window) {
+    for (const QWidget* up = widget->parentWidget(); up && up != &window; up = up->parentWidget()) {
+        if (IsInputControl(up) || qobject_cast<const QTabBar*>(up)) {
+            return false;
+        }
+    }
+    return widget->window() == &window && !qobject_cast<const QScrollBar*>(widget) &&
+           !widget->objectName().startsWith("qt_");
+}
+
+QString Describe(const QWidget* widget) {
+    return QString("%1 \"%2\"").arg(widget->metaObject()->className(), widget->objectName());
+}
+
+// The access key a caption promises ("&Next" gives N), or none.
+QChar AccessKey(const QString& caption) {
+    const QString text = QString(caption).replace("&&", "");
+    const auto at = text.indexOf('&');
+    return at >= 0 && at + 1 < text.size() ? text[at + 1].toUpper() : QChar();
+}
+
+int Sentences(const QString& text) {
+    static const QRegularExpression end("[.!?](\\s|$)");
+    int count = 0;
+    for (auto matches = end.globalMatch(text); matches.hasNext(); matches.next()) {
+        ++count;
+    }
+    return count;
+}
+
+// The text What's This shows for the control: its own (a tool button's is its action's), or for
+// a part without a name (a tab bar, a viewport) that of the named control it belongs to.
+QString ExplainedBy(const QWidget* widget) {
+    if (const auto* button = qobject_cast<const QToolButton*>(widget);
+        button != nullptr && button->defaultAction() != nullptr) {
+        return button->defaultAction()->whatsThis();
+    }
+    for (const QWidget* part = widget; part != nullptr; part = part->parentWidget()) {
+        if (!part->whatsThis().isEmpty() || !part->objectName().isEmpty() || part->isWindow()) {
+            return part->whatsThis();
+        }
+    }
+    return {};
+}
+
+// Controls without a name, access keys that lead nowhere or come twice, Tab steps against the
+// reading order (back to an earlier row further left, or leftwards along a row), and in the
+// windows that edit the menu, controls without a short What's This text.
+QStringList Faults(QWidget& window, bool explained, int& controls) {
+    QStringList faults;
+    QMap<QChar, QString> keys;
+    const auto labels = window.findChildren<QLabel*>();
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!OwnControl(widget, window) || !widget->isVisibleTo(&window)) {
+            continue;
+        }
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        const auto* button = qobject_cast<const QAbstractButton*>(widget);
+        const QChar key = AccessKey(label ? label->text() : button ? button->text() : QString());
+        if (!key.isNull() && keys.contains(key)) {
+            faults << "key " + QString(key) + " twice: " + keys[key] + ", " + Describe(widget);
+        }
+        keys[key] = Describe(widget);
+        if (label != nullptr && !key.isNull() && label->buddy() == nullptr) {
+            faults << "access key without a control: " + Describe(widget);
+        }
+        const bool buddied = std::any_of(labels.begin(), labels.end(), [widget](auto* named) {
+            return named->buddy() == widget && !named->text().isEmpty();
+        });
+        const QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+        if (IsInputControl(widget) && !buddied &&
+            face->text(QAccessible::Name).trimmed().isEmpty()) {
+            faults << "unnamed " + Describe(widget);
+        }
+        controls += IsInputControl(widget) ? 1 : 0;
+        const QString help = ExplainedBy(widget);
+        if (explained && (widget->focusPolicy() != Qt::NoFocus || button != nullptr) &&
+            (help.isEmpty() || Sentences(help) > 2)) {
+            faults << "unexplained " + Describe(widget);
+        }
+    }
+    QWidget* from = nullptr;
+    for (QWidget* to = window.nextInFocusChain(); to != &window; to = to->nextInFocusChain()) {
+        if (!OwnControl(to, window) || !to->isVisibleTo(&window) ||
+            !(to->focusPolicy() & Qt::TabFocus)) {
+            continue;
+        }
+        if (from != nullptr) {
+            const QPoint a = from->mapTo(&window, QPoint(0, 0));
+            const QPoint b = to->mapTo(&window, QPoint(0, 0));
+            const int tolerance = std::min(from->height(), to->height()) / 2;
+            const bool up = b.y() < a.y() - tolerance;
+            const bool sameRow = !up && b.y() <= a.y() + tolerance;
+            if ((up && b.x() < a.x()) || (sameRow && b.x() < a.x() - 4)) {
+                faults << "Tab back: " + Describe(from) + " -> " + Describe(to);
+            }
+        }
+        from = to;
+    }
+    return faults;
+}
+
+QStringList LinkedPages(const QString& page) {
+    QFile file(page);
+    file.open(QIODevice::ReadOnly);
+    static const QRegularExpression link("href=\"([^\"#:]+)\"");
+    QStringList pages;
+    for (auto matches = link.globalMatch(QString::fromUtf8(file.readAll())); matches.hasNext();) {
+        pages << matches.next().captured(1);
+    }
+    return pages;
+}
+
+} // namespace
+
+class AccessibilityAndHelpTest : public QObject {
+    Q_OBJECT
+
+    TestEnvironment environment;
+
+  private slots:
+    void everyWindowCanBeUsedFromTheKeyboardAndExplainsItself() {
+        QStringList faults;
+        int controls = 0;
+        ForEachWindow([&faults, &controls](const QString& name, QWidget& window) {
+            const bool explained =
+                name == "Form1" || name == "frmAdvMnuOp" || name == "FrmAdvBttnOp";
+            QList<QTabWidget*> tabs = window.findChildren<QTabWidget*>();
+            for (int page = 0; page < 2; ++page) {
+                for (QTabWidget* pages : tabs) {
+                    pages->setCurrentIndex(page);
+                }
+                QCoreApplication::processEvents();
+                for (const QString& fault : Faults(window, explained, controls)) {
+                    faults << name + ": " + fault;
+                }
+            }
+        });
+        faults.removeDuplicates();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+        QVERIFY(controls > 100);
+    }
+
+    void theHelpCommandsOpenInstalledPagesThatLinkToEachOther() {
+        platform::ClearOpenedDocuments();
+        platform::ClearShownMessages();
+        mainwindow::MainWindow window;
+        Trigger(window, "mnuHlpCont");
+        Click(window, "help");
+        Trigger(window, "mnuHelpTut");
+        const QString folder = QCoreApplication::applicationDirPath() + "/help/";
+        QCOMPARE(
+            platform::OpenedDocuments(),
+            (QStringList{folder + "index.html", folder + "index.html", folder + "tutorial.html"}));
+        Click(window, "wthis");
+        QVERIFY(QWhatsThis::inWhatsThisMode());
+        QWhatsThis::leaveWhatsThisMode();
+        // The contents page leads to every page, and no page links to one that is missing.
+        const QStringList pages = QDir(folder).entryList({"*.html"}, QDir::Files);
+        QVERIFY(pages.size() >= 6);
+        for (const QString& page : pages) {
+            for (const QString& linked : LinkedPages(folder + page)) {
+                QVERIFY2(QFile::exists(folder + linked), qPrintable(page + " -> " + linked));
+            }
+            QVERIFY2(LinkedPages(folder + "index.html").contains(page), qPrintable(page));
+        }
+
+        // A page that is nowhere is reported, not opened.
+        help::OpenHelpPage(&window, "gone.html");
+        QCOMPARE(platform::OpenedDocuments().size(), 3);
+        const QString text = QString::fromStdString(platform::ShownMessages().at(0).message.text);
+        QVERIFY2(text.contains(folder + "gone.html") &&
+                     text.contains("/share/quorvane/help/gone.html"),
+                 qPrintable(text));
+    }
+};
+
+QTEST_MAIN(AccessibilityAndHelpTest)
+#include "AccessibilityAndHelpTest.moc"

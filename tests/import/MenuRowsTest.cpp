@@ -1,0 +1,60 @@
+#include "import/MenuRows.h"
+
+#include <gtest/gtest.h>
+
+using importing::ImportGroup;
+using importing::RowsForMenu;
+using model::MenuItem;
+
+namespace {
+
+MenuItem Row(std::string text, std::string url, bool heading = false, bool selected = false) {
+    MenuItem item;
+    item.text = std::move(text);
+    item.linked = heading ? model::kNo : model::kYes;
+    item.url = std::move(url);
+    item.heading = heading ? model::kYes : model::kNo;
+    item.selected = selected ? model::kYes : model::kNo;
+    return item;
+}
+
+const std::vector<ImportGroup> kGroups = {
+    {"", {{"Home", "index.html", true, false}, {"Mail", "mailto:a@b.c", false, false}}},
+    {"Work", {{"Wiki", "https://wiki/", true, false}}},
+    {"Unticked", {{"Old", "old.html", false, false}}},
+};
+
+} // namespace
+
+TEST(MenuRows, TickedEntriesBecomeRowsAsAddWouldWriteThem) {
+    struct Case {
+        const char* name;
+        std::vector<MenuItem> list;
+        importing::RowPlacement placement;
+        importing::MenuRows expected;
+    };
+    const std::vector<Case> cases = {
+        {"empty list, first preselected",
+         {},
+         {std::nullopt, true},
+         {0,
+          {Row("Home", "index.html", false, true), Row("Work", "", true),
+           Row("   Wiki", "https://wiki/")}}},
+        {"after a heading of the list",
+         {Row("Shop", "", true), Row("   Cart", "cart.html"), Row("Last", "last.html")},
+         {0, false},
+         {1,
+          {Row("   Home", "index.html"), Row("Work", "", true), Row("   Wiki", "https://wiki/")}}},
+        {"a preselected row stays the only one",
+         {Row("Start", "start.html", false, true)},
+         {std::nullopt, true},
+         {1, {Row("Home", "index.html"), Row("Work", "", true), Row("   Wiki", "https://wiki/")}}},
+        {"after a row past the end appends",
+         {Row("Start", "start.html")},
+         {7, false},
+         {1, {Row("Home", "index.html"), Row("Work", "", true), Row("   Wiki", "https://wiki/")}}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RowsForMenu(kGroups, c.list, c.placement), c.expected) << c.name;
+    }
+}
