@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ make
-    qt6-base-dev libgl-dev
+    qt6-base-dev qt6-webengine-dev libgl-dev
     libxml2-dev zlib1g-dev liburiparser-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format fonts-dejavu-core

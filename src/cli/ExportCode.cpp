@@ -7,6 +7,7 @@
 #include "project/ProjectFile.h"
 #include "project/ProjectMessages.h"
 
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -27,11 +28,12 @@ std::vector<std::pair<std::string, std::string>> OutputTexts(const model::MenuPr
     case CodeTarget::Preview:
         break;
     }
-    std::vector<std::pair<std::string, std::string>> texts{{"", generate::PreviewPageText(code)}};
-    if (project.menu.linkTarget == model::LinkTarget::DifferentFrame) {
-        texts.emplace_back(generate::kFramesetPageName,
-                           generate::FramesetPageText(project.menu.frameName));
-        texts.emplace_back(generate::kSecondFramePageName, generate::SecondFramePageText());
+    // The preview page goes where the output goes; the pages of a frameset beside it.
+    std::vector<std::pair<std::string, std::string>> texts;
+    for (generate::PreviewFile& file : generate::PreviewFiles(code, project.menu)) {
+        const bool page = std::string_view(file.name) == generate::kPreviewPageName;
+        texts.emplace(page ? texts.begin() : texts.end(), page ? "" : file.name,
+                      std::move(file.text));
     }
     return texts;
 }
