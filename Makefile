@@ -21,8 +21,9 @@ build: deps
 	@cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD_DIR)
 
+# The web engine's sandbox refuses to run as root; the README says why it is switched off then.
 run: build
-	$(BUILD_DIR)/quorvane
+	$(if $(filter 0,$(shell id -u)),QTWEBENGINE_DISABLE_SANDBOX=1 )$(BUILD_DIR)/quorvane
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
@@ -33,6 +34,9 @@ bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/benchmarks/quorvane_gui_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/benchmarks/quorvane_startup_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/benchmarks/quorvane_window_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/benchmarks/quorvane_undo_bench
+	QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 \
+		$(BUILD_DIR)/benchmarks/quorvane_preview_bench
 	$(BUILD_DIR)/benchmarks/quorvane_process_bench
 
 package: build

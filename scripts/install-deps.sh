@@ -12,7 +12,7 @@ packages=(
 )
 if [[ "${1:-all}" != engine ]]; then
     packages+=(
-        qt6-base-dev libgl-dev
+        qt6-base-dev qt6-webengine-dev libgl-dev
         clang-format fonts-dejavu-core
         chromium xvfb xauth
         desktop-file-utils libxml2-utils shared-mime-info appstream dpkg-dev

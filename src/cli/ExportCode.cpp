@@ -6,6 +6,8 @@
 #include "project/ProjectFile.h"
 #include "project/ProjectMessages.h"
 
+#include <string_view>
+
 namespace cli {
 
 using generate::CodeTarget;
@@ -22,12 +24,14 @@ ExportTexts TextsOf(const model::MenuProject& project, const generate::MenuCode&
     case CodeTarget::Preview:
         break;
     }
+    // The preview page goes where the output goes, written from its pieces; the pages of a
+    // frameset beside it.
     const auto pieces = generate::PreviewPagePieces(code);
     ExportTexts texts{{pieces.begin(), pieces.end()}, {}};
-    if (project.menu.linkTarget == model::LinkTarget::DifferentFrame) {
-        texts.beside.emplace_back(generate::kFramesetPageName,
-                                  generate::FramesetPageText(project.menu.frameName));
-        texts.beside.emplace_back(generate::kSecondFramePageName, generate::SecondFramePageText());
+    for (generate::PreviewFile& file : generate::PreviewFiles(code, project.menu)) {
+        if (std::string_view(file.name) != generate::kPreviewPageName) {
+            texts.beside.emplace_back(file.name, std::move(file.text));
+        }
     }
     return texts;
 }

@@ -3,6 +3,7 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/ProjectFileCommands.h"
 #include "platform/FileAssociation.h"
+#include "preview/WebEngineStart.h"
 #include "project/CommandLineFile.h"
 
 #include <QApplication>
@@ -37,6 +38,7 @@ int RunApplication(int& argc, char** argv, const std::vector<std::string>&) {
                      "without a window (see --help)\n";
         return 2;
     }
+    preview::PrepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Brindlecote");
     QApplication::setApplicationName("Quorvane");

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 using model::ItemWrite;
-using model::MoveDirection;
-using model::MovePositions;
 
 namespace {
 
@@ -47,16 +45,6 @@ TEST(ItemRules, AddFilesAHeadingUnlinkedWhileUpdateLinksItWithoutAddress) {
         const auto item = model::ItemFromEditor(unlinked, write, true);
         EXPECT_EQ(item.text + '|' + item.linked + '|' + item.url, "   Note|No|");
     }
-}
-
-TEST(ItemRules, MovesInsertACopyBeyondTheNeighbourThenRemoveTheRow) {
-    EXPECT_EQ(model::MovePositionsOf(2, MoveDirection::Up, 4), (MovePositions{1, 3, 1}));
-    EXPECT_EQ(model::MovePositionsOf(2, MoveDirection::Down, 4), (MovePositions{4, 2, 3}));
-    EXPECT_EQ(model::MovePositionsOf(0, MoveDirection::Down, 2), (MovePositions{2, 0, 1}));
-    EXPECT_EQ(model::MovePositionsOf(0, MoveDirection::Up, 4), std::nullopt);
-    EXPECT_EQ(model::MovePositionsOf(3, MoveDirection::Down, 4), std::nullopt);
-    EXPECT_EQ(model::MovePositionsOf(0, MoveDirection::Down, 1), std::nullopt);
-    EXPECT_EQ(model::MovePositionsOf(4, MoveDirection::Up, 4), std::nullopt);
 }
 
 TEST(ItemRules, ADeletionSelectsTheNextRowOrTheNewLast) {

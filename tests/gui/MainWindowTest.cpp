@@ -105,8 +105,9 @@ class MainWindowTest : public QObject {
                 keys << button->objectName() + (inMenu && !action->icon().isNull() ? "" : "!");
             }
         }
-        QCOMPARE(keys.join(' '), QString("newproj loadproj saveproj savecodeclip savecodefile "
-                                         "preview help wthis about movup movdn edit delete"));
+        QCOMPARE(keys.join(' '), QString("newproj loadproj saveproj undo redo savecodeclip "
+                                         "savecodefile preview help wthis about movup movdn edit "
+                                         "delete"));
     }
 
     // The rules are the engine's; this shows that every control follows them.

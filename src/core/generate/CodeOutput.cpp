@@ -67,4 +67,16 @@ std::string SecondFramePageText() {
     return text;
 }
 
+std::vector<PreviewFile> PreviewFiles(const MenuCode& code, const model::MenuOptions& menu) {
+    std::vector<PreviewFile> files;
+    if (menu.linkTarget == model::LinkTarget::DifferentFrame) {
+        files.push_back({kSecondFramePageName, SecondFramePageText()});
+        files.push_back({kPreviewPageName, PreviewPageText(code)});
+        files.push_back({kFramesetPageName, FramesetPageText(menu.frameName)});
+    } else {
+        files.push_back({kPreviewPageName, PreviewPageText(code)});
+    }
+    return files;
+}
+
 } // namespace generate

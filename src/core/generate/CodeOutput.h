@@ -1,10 +1,12 @@
 #pragma once
 
 #include "generate/MenuCodeGenerator.h"
+#include "model/MenuProject.h"
 
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The texts of the files the generated code is written to: the code file and the preview pages.
 namespace generate {
@@ -31,5 +33,15 @@ std::string FramesetPageText(std::string_view frameName);
 
 // The page shown in the target frame of the frameset.
 std::string SecondFramePageText();
+
+// One file of a preview: its name in the preview folder and its text.
+struct PreviewFile {
+    const char* name;
+    std::string text;
+};
+
+// The files of a preview, from blocks generated for "preview", in the order they are written. The
+// last one is the page to open: the frameset for links into another frame, otherwise the page.
+std::vector<PreviewFile> PreviewFiles(const MenuCode& code, const model::MenuOptions& menu);
 
 } // namespace generate

@@ -32,23 +32,6 @@ MenuItem ItemFromEditor(const ItemEditorFields& fields, ItemWrite write, bool he
     return item;
 }
 
-std::optional<MovePositions> MovePositionsOf(std::size_t from, MoveDirection direction,
-                                             std::size_t count) {
-    if (from >= count) {
-        return std::nullopt;
-    }
-    if (direction == MoveDirection::Up) {
-        if (from == 0) {
-            return std::nullopt;
-        }
-        return MovePositions{from - 1, from + 1, from - 1};
-    }
-    if (from + 1 == count) {
-        return std::nullopt;
-    }
-    return MovePositions{from + 2, from, from + 1};
-}
-
 std::optional<std::size_t> RowAfterDeletion(std::size_t deleted, std::size_t remaining) {
     if (remaining == 0) {
         return std::nullopt;

@@ -33,22 +33,6 @@ enum class ItemWrite { Add, Update };
 // The row an editor writes, its `selected` still "No" (the preselection rule may ask first).
 MenuItem ItemFromEditor(const ItemEditorFields& fields, ItemWrite write, bool headingAbove);
 
-enum class MoveDirection { Up, Down };
-
-// Moving the row at `from`: a copy is inserted at `insertAt` (before the row above, or after
-// the row below), the row is then removed at `removeAt`, and the moved row ends at `movedTo`.
-struct MovePositions {
-    std::size_t insertAt;
-    std::size_t removeAt;
-    std::size_t movedTo;
-
-    bool operator==(const MovePositions&) const = default;
-};
-
-// Nothing when the row is already at that end of a list of `count` rows.
-std::optional<MovePositions> MovePositionsOf(std::size_t from, MoveDirection direction,
-                                             std::size_t count);
-
 // The row that follows a deletion of the row at `deleted`, with `remaining` rows left: the next
 // row, or the new last row; nothing when the list is empty.
 std::optional<std::size_t> RowAfterDeletion(std::size_t deleted, std::size_t remaining);

@@ -4,6 +4,7 @@
 #include "dialogs/FontOptions.h"
 #include "dialogs/MenuStyleDialog.h"
 #include "dialogs/NoticeDialog.h"
+#include "document/ChangeStyleCommand.h"
 #include "document/DesktopDefaults.h"
 #include "document/MenuDocument.h"
 #include "platform/MessageBoxes.h"
@@ -31,10 +32,16 @@ StyleWindows::StyleWindows(document::MenuDocument& menuDocument,
       buttonWindow(new ButtonStyleDialog(desktop.At(style::FontMoment::NewProject), owner)) {
     // Between openings each window shows the project's style: "OK" hands its values to the
     // project, the other ways out take them back.
-    connect(menuWindow, &QDialog::accepted, this,
-            [this] { document.SetMenuStyle(menuWindow->Read()); });
-    connect(buttonWindow, &QDialog::accepted, this,
-            [this] { document.SetButtonStyle(buttonWindow->Read()); });
+    connect(menuWindow, &QDialog::accepted, this, [this] {
+        if (menuWindow->Read() != document.Project().menuStyle) {
+            document.Push(new document::ChangeStyleCommand(document, menuWindow->Read()));
+        }
+    });
+    connect(buttonWindow, &QDialog::accepted, this, [this] {
+        if (buttonWindow->Read() != document.Project().buttonStyle) {
+            document.Push(new document::ChangeStyleCommand(document, buttonWindow->Read()));
+        }
+    });
     const auto showMenuStyle = [this] { menuWindow->Apply(document.Project().menuStyle); };
     const auto showButtonStyle = [this] { buttonWindow->Apply(document.Project().buttonStyle); };
     connect(menuWindow, &QDialog::rejected, this, showMenuStyle);

@@ -1,6 +1,7 @@
 #include "document/ItemListModel.h"
 
 #include <QFont>
+#include <QMimeData>
 #include <algorithm>
 
 namespace document {
@@ -74,6 +75,28 @@ QVariant ItemListModel::headerData(int section, Qt::Orientation orientation, int
     return section >= 0 && section < kColumnCount ? tr(captions[section]) : QVariant();
 }
 
+Qt::ItemFlags ItemListModel::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled
+                           : Qt::ItemIsDropEnabled;
+}
+
+QStringList ItemListModel::mimeTypes() const {
+    return {kRowMimeType};
+}
+
+QMimeData* ItemListModel::mimeData(const QModelIndexList& indexes) const {
+    if (indexes.isEmpty()) {
+        return nullptr;
+    }
+    auto* data = new QMimeData;
+    data->setData(kRowMimeType, QByteArray::number(indexes.front().row()));
+    return data;
+}
+
+Qt::DropActions ItemListModel::supportedDropActions() const {
+    return Qt::MoveAction;
+}
+
 const model::MenuItem& ItemListModel::ItemAt(int row) const {
     return items[Index(row)];
 }
@@ -91,17 +114,21 @@ std::optional<int> ItemListModel::FirstSelectedRow(std::optional<int> except) co
     return std::nullopt;
 }
 
-void ItemListModel::InsertItem(int row, const model::MenuItem& item) {
-    beginInsertRows({}, row, row);
-    items.insert(items.begin() + row, item);
-    headingCount += IsHeading(item) ? 1 : 0;
+void ItemListModel::InsertItems(int row, const std::vector<model::MenuItem>& rows) {
+    if (rows.empty()) {
+        return;
+    }
+    beginInsertRows({}, row, row + static_cast<int>(rows.size()) - 1);
+    items.insert(items.begin() + row, rows.begin(), rows.end());
+    headingCount += static_cast<int>(std::count_if(rows.begin(), rows.end(), IsHeading));
     endInsertRows();
 }
 
-void ItemListModel::RemoveItem(int row) {
-    beginRemoveRows({}, row, row);
-    headingCount -= IsHeading(items[Index(row)]) ? 1 : 0;
-    items.erase(items.begin() + row);
+void ItemListModel::RemoveItems(int row, int count) {
+    beginRemoveRows({}, row, row + count - 1);
+    const auto first = items.begin() + row;
+    headingCount -= static_cast<int>(std::count_if(first, first + count, IsHeading));
+    items.erase(first, first + count);
     endRemoveRows();
 }
 

@@ -17,6 +17,8 @@ class ItemListModel : public QAbstractTableModel {
 
   public:
     enum Column { kText, kLinked, kUrl, kSelected, kBackColor, kTextColor, kHeading, kColumnCount };
+    // A row dragged within the list carries its number in this format.
+    static constexpr const char* kRowMimeType = "application/x-quorvane-item-row";
 
     ItemListModel(std::vector<model::MenuItem>& items, QObject* parent);
 
@@ -24,14 +26,18 @@ class ItemListModel : public QAbstractTableModel {
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    Qt::DropActions supportedDropActions() const override;
 
     const model::MenuItem& ItemAt(int row) const;
     bool HeadingAbove(int row) const;
     // The first row that is the preselected item, `except` not taking part.
     std::optional<int> FirstSelectedRow(std::optional<int> except = std::nullopt) const;
 
-    void InsertItem(int row, const model::MenuItem& item);
-    void RemoveItem(int row);
+    void InsertItems(int row, const std::vector<model::MenuItem>& rows);
+    void RemoveItems(int row, int count);
     void ReplaceItem(int row, const model::MenuItem& item);
     // The row at `from` taken out and put back at `to`, a position in the list without it.
     void MoveItem(int from, int to, const model::MenuItem& moved);

@@ -1,61 +1,67 @@
 #include "document/MenuDocument.h"
 
+#include "document/DocumentCommand.h"
 #include "document/ItemListModel.h"
 
+#include <QUndoStack>
+#include <algorithm>
+
 namespace document {
+namespace {
+
+// A long session keeps its steps; a command holds only the rows and values it changed.
+constexpr int kHistorySteps = 1000;
+
+} // namespace
 
 MenuDocument::MenuDocument(const model::MenuProject& startup, QObject* parent)
-    : QObject(parent), project(startup), items(new ItemListModel(project.items, this)) {}
-
-void MenuDocument::InsertItem(int row, const model::MenuItem& item) {
-    items->InsertItem(row, item);
-    SetChanged(true);
+    : QObject(parent), project(startup), items(new ItemListModel(project.items, this)),
+      history(new QUndoStack(this)) {
+    history->setUndoLimit(kHistorySteps);
+    connect(history, &QUndoStack::indexChanged, this, &MenuDocument::UpdateChanged);
+    connect(history, &QUndoStack::cleanChanged, this, &MenuDocument::UpdateChanged);
 }
 
-void MenuDocument::RemoveItem(int row) {
-    items->RemoveItem(row);
-    SetChanged(true);
+void MenuDocument::Push(QUndoCommand* edit) {
+    history->push(edit);
+}
+
+void MenuDocument::InsertItems(int row, const std::vector<model::MenuItem>& rows) {
+    items->InsertItems(row, rows);
+}
+
+void MenuDocument::RemoveItems(int row, int count) {
+    items->RemoveItems(row, count);
 }
 
 void MenuDocument::ReplaceItem(int row, const model::MenuItem& item) {
     items->ReplaceItem(row, item);
-    SetChanged(true);
 }
 
 void MenuDocument::MoveItem(int from, int to, const model::MenuItem& moved) {
     items->MoveItem(from, to, moved);
-    SetChanged(true);
 }
 
-void MenuDocument::SetOptions(const model::MenuOptions& menu, const model::ButtonOptions& button,
-                              model::OptionField field) {
-    if (menu == project.menu && button == project.button) {
-        return;
-    }
+void MenuDocument::SetOptions(const model::MenuOptions& menu, const model::ButtonOptions& button) {
     project.menu = menu;
     project.button = button;
-    if (model::EditMarksProjectChanged(field, hasFile)) {
-        SetChanged(true);
-    }
     emit optionsChanged();
 }
 
 void MenuDocument::SetMenuStyle(const model::MenuStyle& style) {
-    if (style == project.menuStyle) {
-        return;
-    }
     project.menuStyle = style;
-    MarkChangedWhenSaved();
     emit menuStyleChanged();
 }
 
 void MenuDocument::SetButtonStyle(const model::ButtonStyle& style) {
-    if (style == project.buttonStyle) {
-        return;
-    }
     project.buttonStyle = style;
-    MarkChangedWhenSaved();
     emit buttonStyleChanged();
+}
+
+void MenuDocument::ShowSelectedRow(std::optional<int> row) {
+    if (row && *row < items->rowCount()) {
+        emit selectedRowShown(*row);
+    }
 }
 
 void MenuDocument::Reset(const model::MenuProject& fresh) {
@@ -63,9 +69,9 @@ void MenuDocument::Reset(const model::MenuProject& fresh) {
 }
 
 void MenuDocument::Load(const model::MenuProject& loaded, const QString& path) {
-    Replace(loaded);
     filePath = path;
     hasFile = true;
+    Replace(loaded);
 }
 
 void MenuDocument::SetFilePath(const QString& path) {
@@ -75,36 +81,37 @@ void MenuDocument::SetFilePath(const QString& path) {
 void MenuDocument::MarkSaved(const QString& path) {
     filePath = path;
     hasFile = true;
-    SetChanged(false);
+    history->setClean();
+    UpdateChanged();
 }
 
 void MenuDocument::ForgetFile() {
     hasFile = false;
-    SetChanged(false);
+    UpdateChanged();
 }
 
 void MenuDocument::Replace(const model::MenuProject& replacement) {
+    history->clear();
     items->ResetItems(replacement.items);
-    project.menu = replacement.menu;
-    project.button = replacement.button;
-    project.menuStyle = replacement.menuStyle;
-    project.buttonStyle = replacement.buttonStyle;
-    SetChanged(false);
-    emit optionsChanged();
-    emit menuStyleChanged();
-    emit buttonStyleChanged();
+    SetOptions(replacement.menu, replacement.button);
+    SetMenuStyle(replacement.menuStyle);
+    SetButtonStyle(replacement.buttonStyle);
+    UpdateChanged();
 }
 
-void MenuDocument::SetChanged(bool value) {
-    if (changed != value) {
-        changed = value;
-        emit changedStateChanged(changed);
+// Changed when an edit that marks the project changed lies between the saved point and here, or
+// when the saved point can no longer be reached.
+void MenuDocument::UpdateChanged() {
+    const int clean = history->cleanIndex();
+    const int index = history->index();
+    bool marked = clean < 0;
+    for (int step = std::min(clean, index); !marked && step < std::max(clean, index); ++step) {
+        marked = static_cast<const DocumentCommand*>(history->command(step))
+                     ->MarksProjectChanged(hasFile);
     }
-}
-
-void MenuDocument::MarkChangedWhenSaved() {
-    if (hasFile) {
-        SetChanged(true);
+    if (changed != marked) {
+        changed = marked;
+        emit changedStateChanged(changed);
     }
 }
 

@@ -1,18 +1,23 @@
 #pragma once
 
 #include "model/MenuProject.h"
-#include "model/OptionRules.h"
 
 #include <QObject>
 #include <QString>
+#include <optional>
+#include <vector>
+
+class QUndoCommand;
+class QUndoStack;
 
 namespace document {
 
 class ItemListModel;
 
-// The open project: its record, the file it was last saved to or loaded from, and whether it has
-// unsaved changes or a file of this run. Every change of the project goes through here, and the
-// windows show what it holds; it alone decides when a change marks the project changed.
+// The open project: its record, the file it was last saved to or loaded from, whether it has a
+// file of this run, and the history of its edits. Every edit is a command pushed here, so it can
+// be undone; the windows show what the record holds. The project counts as changed when the
+// history stands away from the point last saved or loaded by an edit that marks it changed.
 class MenuDocument : public QObject {
     Q_OBJECT
 
@@ -21,30 +26,32 @@ class MenuDocument : public QObject {
 
     const model::MenuProject& Project() const { return project; }
     ItemListModel& Items() const { return *items; }
+    QUndoStack& History() const { return *history; }
     const QString& FilePath() const { return filePath; }
     bool Changed() const { return changed; }
     bool HasFile() const { return hasFile; }
 
-    // Item edits; each marks the project changed.
-    void InsertItem(int row, const model::MenuItem& item);
-    void RemoveItem(int row);
+    // An edit: done at once, then kept for undo and redo.
+    void Push(QUndoCommand* edit);
+
+    // What the edits do, for the commands alone.
+    void InsertItems(int row, const std::vector<model::MenuItem>& rows);
+    void RemoveItems(int row, int count);
     void ReplaceItem(int row, const model::MenuItem& item);
     void MoveItem(int from, int to, const model::MenuItem& moved);
-
-    // The options after an edit of `field`; whether it marks the project changed follows the
-    // field and whether the project has a file.
-    void SetOptions(const model::MenuOptions& menu, const model::ButtonOptions& button,
-                    model::OptionField field);
-    // A style window's values committed; a difference marks a project with a file changed.
+    void SetOptions(const model::MenuOptions& menu, const model::ButtonOptions& button);
     void SetMenuStyle(const model::MenuStyle& style);
     void SetButtonStyle(const model::ButtonStyle& style);
+    // The list is to show this row as the selected one.
+    void ShowSelectedRow(std::optional<int> row);
 
-    // A new project, or one loaded from `path`: unchanged, and with a file only when loaded.
+    // A new project, or one loaded from `path`: unchanged, with a history of its own, and with a
+    // file only when loaded.
     void Reset(const model::MenuProject& fresh);
     void Load(const model::MenuProject& loaded, const QString& path);
     // The file a load is about to read, kept even when the load fails.
     void SetFilePath(const QString& path);
-    // Saved to `path`: unchanged, with a file.
+    // Saved to `path`: unchanged from here, with a file.
     void MarkSaved(const QString& path);
     // "New Menu Project": no file of this run any more.
     void ForgetFile();
@@ -54,14 +61,15 @@ class MenuDocument : public QObject {
     void menuStyleChanged();
     void buttonStyleChanged();
     void changedStateChanged(bool changed);
+    void selectedRowShown(int row);
 
   private:
     void Replace(const model::MenuProject& replacement);
-    void SetChanged(bool value);
-    void MarkChangedWhenSaved();
+    void UpdateChanged();
 
     model::MenuProject project;
     ItemListModel* items = nullptr;
+    QUndoStack* history = nullptr;
     QString filePath;
     bool changed = false;
     bool hasFile = false;

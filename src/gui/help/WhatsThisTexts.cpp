@@ -19,8 +19,9 @@ struct WhatsThisEntry {
 constexpr WhatsThisEntry kEntries[] = {
     // The item editor.
     WT("Form1", "itemtexttext",
-       "Type the words visitors see for this entry of the menu. Press Add to put the entry at the "
-       "end of the list."),
+       "Type the words visitors see for this entry of the menu. Press Add or Enter to put the "
+       "entry "
+       "at the end of the list."),
     WT("Form1", "linktext",
        "Type the address of the page this entry leads to, such as products.html or "
        "https://www.example.com/. You can also drag a link from your web browser onto this box."),
@@ -53,14 +54,18 @@ constexpr WhatsThisEntry kEntries[] = {
 
     // The item list and its toolbar.
     WT("Form1", "lv",
-       "The entries of your menu, in the order visitors will see them. Double-click an entry to "
-       "edit it, or right-click it for the list's commands."),
-    WT("Form1", "movup", "Moves the selected entry one place up in the menu."),
-    WT("Form1", "movdn", "Moves the selected entry one place down in the menu."),
+       "The entries of your menu, in the order visitors will see them. Drag an entry to move it, "
+       "double-click it or press Enter to edit it, or right-click it for the list's commands."),
+    WT("Form1", "movup",
+       "Moves the selected entry one place up in the menu; Ctrl+Up does the same in the list."),
+    WT("Form1", "movdn",
+       "Moves the selected entry one place down in the menu; Ctrl+Down does the same in the list."),
     WT("Form1", "edit",
        "Brings the selected entry back into the Item Properties boxes, so you can change it and "
-       "press Update."),
-    WT("Form1", "delete", "Removes the selected entry from the menu, after asking you."),
+       "press Update. F2 or Enter in the list does the same."),
+    WT("Form1", "delete",
+       "Removes the selected entry from the menu, after asking you; the Delete key does the same "
+       "in the list."),
 
     // The options panel.
     WT("Form1", "SSTab1", "The settings of the whole menu and of its submit button, on two tabs."),
@@ -105,6 +110,10 @@ constexpr WhatsThisEntry kEntries[] = {
     WT("Form1", "newproj",
        "Starts a new, empty menu. Quorvane asks first if the current menu has unsaved changes."),
     WT("Form1", "loadproj", "Opens a menu project you saved earlier."),
+    WT("Form1", "undo",
+       "Takes back your last change to the menu, one step at a time (Ctrl+Z). The menu entry names "
+       "the change it takes back."),
+    WT("Form1", "redo", "Makes again the change you last took back (Ctrl+Shift+Z)."),
     WT("Form1", "saveproj",
        "Saves the menu as a project file (.qvn), so you can change it again later."),
     WT("Form1", "savecodeclip",

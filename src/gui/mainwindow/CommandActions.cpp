@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QUndoStack>
 #include <utility>
 
 namespace mainwindow {
@@ -23,6 +24,29 @@ QAction* Command(QObject* owner, const char* name, const QString& caption,
         action->setProperty("key", key);
         action->setToolTip(tip);
     }
+    return action;
+}
+
+// Shown in the menus, and named in a tool button's tooltip when `named`.
+QAction* Keys(QAction* action, const QList<QKeySequence>& keys, bool named = false,
+              Qt::ShortcutContext context = Qt::WindowShortcut) {
+    action->setShortcuts(keys);
+    action->setShortcutContext(context);
+    if (named) {
+        action->setToolTip(action->toolTip() + " (" +
+                           keys.front().toString(QKeySequence::NativeText) + ')');
+    }
+    return action;
+}
+
+// Undo or redo, its text following the step it would take.
+QAction* HistoryAction(QAction* action, const char* name, const char* key,
+                       QKeySequence::StandardKey keys) {
+    action->setObjectName(name);
+    action->setIcon(CommandIcon(key));
+    action->setIconVisibleInMenu(false);
+    action->setProperty("key", key);
+    action->setShortcuts(keys);
     return action;
 }
 
@@ -56,36 +80,56 @@ QToolBar* Toolbar(QWidget* parent, const char* name, int iconSize,
 
 } // namespace
 
-CommandActions::CommandActions(QObject* owner)
-    : newProject(Command(owner, "mnuFileNew", tr("&New Menu Project"), "newproj",
-                         tr("Create new menu project"))),
-      loadProject(Command(owner, "mnuFileLoad", tr("&Load Saved Menu Project"), "loadproj",
-                          tr("Load saved menu project"))),
-      saveProject(Command(owner, "mnuFileSaveProj", tr("&Save Menu Project"), "saveproj",
-                          tr("Save current menu project"))),
-      copyCode(Command(owner, "mnuFileCopy", tr("&Copy Code to Clipboard"), "savecodeclip",
-                       tr("Generate menu code and copy to clipboard"))),
+CommandActions::CommandActions(QObject* owner, QUndoStack& history)
+    : newProject(Keys(Command(owner, "mnuFileNew", tr("&New Menu Project"), "newproj",
+                              tr("Create new menu project")),
+                      QKeySequence::keyBindings(QKeySequence::New))),
+      loadProject(Keys(Command(owner, "mnuFileLoad", tr("&Load Saved Menu Project"), "loadproj",
+                               tr("Load saved menu project")),
+                       QKeySequence::keyBindings(QKeySequence::Open))),
+      saveProject(Keys(Command(owner, "mnuFileSaveProj", tr("&Save Menu Project"), "saveproj",
+                               tr("Save current menu project")),
+                       QKeySequence::keyBindings(QKeySequence::Save))),
+      copyCode(Keys(Command(owner, "mnuFileCopy", tr("&Copy Code to Clipboard"), "savecodeclip",
+                            tr("Generate menu code and copy to clipboard")),
+                    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)})),
       saveCode(Command(owner, "mnuFileCodeFile", tr("Save Code to &File"), "savecodefile",
                        tr("Generate menu code and save to a file"))),
-      exit(Command(owner, "mnuFileExit", tr("&Exit"))),
-      preview(Command(owner, "mnuPrevBr", tr("&Preview Menu in Browser"), "preview",
-                      tr("Preview menu in browser"))),
-      helpTopics(Command(owner, "mnuHlpCont", tr("&Help Topics"), "help", tr("Open help file"))),
+      exit(Keys(Command(owner, "mnuFileExit", tr("&Exit")),
+                QKeySequence::keyBindings(QKeySequence::Quit))),
+      undo(HistoryAction(history.createUndoAction(owner, tr("&Undo")), "mnuEditUndo", "undo",
+                         QKeySequence::Undo)),
+      redo(HistoryAction(history.createRedoAction(owner, tr("&Redo")), "mnuEditRedo", "redo",
+                         QKeySequence::Redo)),
+      preview(Keys(Command(owner, "mnuPrevBr", tr("&Preview Menu in Browser"), "preview",
+                           tr("Preview menu in browser")),
+                   {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_R)})),
+      helpTopics(
+          Keys(Command(owner, "mnuHlpCont", tr("&Help Topics"), "help", tr("Open help file")),
+               QKeySequence::keyBindings(QKeySequence::HelpContents))),
       tutorial(Command(owner, "mnuHelpTut", tr("&Tutorial"))),
       contextHelp(
-          Command(owner, "mnuHelpCtx", tr("&Context Help"), "wthis", tr("Show context help"))),
+          Keys(Command(owner, "mnuHelpCtx", tr("&Context Help"), "wthis", tr("Show context help")),
+               QKeySequence::keyBindings(QKeySequence::WhatsThis))),
       tipOfTheDay(Command(owner, "mnuhlpTips", tr("&Tip of the Day"))),
       tellFriends(Command(owner, "mnuhelptaf", tr("Tell &Friends about Quorvane"))),
       otherSoftware(Command(owner, "mnuHelpMFS", tr("&Other Software from Brindlecote"))),
       about(Command(owner, "mnuHlpAb", tr("&About..."), "about", tr("About Quorvane"))),
-      moveUp(Command(owner, "mnuListPopMovUp", tr("Move Up"), "movup",
-                     tr("Move selected item up one position."))),
-      moveDown(Command(owner, "mnuListPopMovDn", tr("Move Down"), "movdn",
-                       tr("Move selected item down one position."))),
-      edit(Command(owner, "mnuListPopEdt", tr("Edit"), "edit",
-                   tr("Edit text and link url of selected item."))),
-      remove(Command(owner, "mnuListPopRem", tr("Delete"), "delete", tr("Delete selected item."))) {
-}
+      // The list's keys work only while it has the focus.
+      moveUp(Keys(Command(owner, "mnuListPopMovUp", tr("Move Up"), "movup",
+                          tr("Move selected item up one position.")),
+                  {QKeySequence(Qt::CTRL | Qt::Key_Up)}, true, Qt::WidgetWithChildrenShortcut)),
+      moveDown(Keys(Command(owner, "mnuListPopMovDn", tr("Move Down"), "movdn",
+                            tr("Move selected item down one position.")),
+                    {QKeySequence(Qt::CTRL | Qt::Key_Down)}, true, Qt::WidgetWithChildrenShortcut)),
+      edit(Keys(
+          Command(owner, "mnuListPopEdt", tr("Edit"), "edit",
+                  tr("Edit text and link url of selected item.")),
+          {QKeySequence(Qt::Key_F2), QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
+          true, Qt::WidgetWithChildrenShortcut)),
+      remove(
+          Keys(Command(owner, "mnuListPopRem", tr("Delete"), "delete", tr("Delete selected item.")),
+               {QKeySequence(QKeySequence::Delete)}, true, Qt::WidgetWithChildrenShortcut)) {}
 
 QMenu* CommandActions::AddMenus(QMainWindow& window) const {
     QMenuBar* bar = window.menuBar();
@@ -96,6 +140,7 @@ QMenu* CommandActions::AddMenus(QMainWindow& window) const {
     AddSeparator(file, "mnuFileSep2");
     file->addAction(exit);
 
+    AddMenu(bar, "mnuEdit", tr("&Edit"))->addActions({undo, redo});
     AddMenu(bar, "mnuPrev", tr("&Preview"))->addAction(preview);
 
     QMenu* help = AddMenu(bar, "mnuHlp", tr("&Help"));
@@ -107,8 +152,8 @@ QMenu* CommandActions::AddMenus(QMainWindow& window) const {
 
 QToolBar* CommandActions::CreateMainToolbar(QWidget* parent) const {
     return Toolbar(parent, "Toolbar1", 24,
-                   {newProject, loadProject, saveProject, nullptr, copyCode, saveCode, nullptr,
-                    preview, nullptr, helpTopics, contextHelp, about});
+                   {newProject, loadProject, saveProject, nullptr, undo, redo, nullptr, copyCode,
+                    saveCode, nullptr, preview, nullptr, helpTopics, contextHelp, about});
 }
 
 QToolBar* CommandActions::CreateItemToolbar(QWidget* parent) const {

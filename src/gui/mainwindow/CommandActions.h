@@ -9,6 +9,7 @@ class QMenu;
 class QObject;
 class QString;
 class QToolBar;
+class QUndoStack;
 class QWidget;
 
 namespace mainwindow {
@@ -21,10 +22,11 @@ class CommandActions {
     Q_DECLARE_TR_FUNCTIONS(mainwindow::CommandActions)
 
   public:
-    explicit CommandActions(QObject* owner);
+    // Undo and redo take back and repeat the steps of `history`.
+    CommandActions(QObject* owner, QUndoStack& history);
 
     // The menu bar: "&File" (its last entries are the recent files, added by their menu),
-    // "&Preview" and "&Help".
+    // "&Edit", "&Preview" and "&Help".
     QMenu* AddMenus(QMainWindow& window) const;
     // Toolbar1, its buttons named by their keys.
     QToolBar* CreateMainToolbar(QWidget* parent) const;
@@ -41,6 +43,8 @@ class CommandActions {
     QAction* const copyCode;
     QAction* const saveCode;
     QAction* const exit;
+    QAction* const undo;
+    QAction* const redo;
     QAction* const preview;
     QAction* const helpTopics;
     QAction* const tutorial;

@@ -28,6 +28,8 @@ QIcon CommandIcon(const QString& key) {
         {"movdn", "go-down"},
         {"edit", "document-edit"},
         {"delete", "edit-delete"},
+        {"undo", "edit-undo"},
+        {"redo", "edit-redo"},
     };
     return QIcon::fromTheme(themeNames.value(key), QIcon(":/icons/" + key + ".png"));
 }

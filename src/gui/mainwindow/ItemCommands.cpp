@@ -1,10 +1,12 @@
 #include "mainwindow/ItemCommands.h"
 
+#include "document/ItemEditCommand.h"
 #include "document/ItemListModel.h"
 #include "document/MenuDocument.h"
 #include "mainwindow/CommandActions.h"
 #include "mainwindow/ItemEditor.h"
 #include "mainwindow/ItemListPanel.h"
+#include "mainwindow/ItemListView.h"
 #include "mainwindow/LinkTextBox.h"
 #include "model/CommandState.h"
 #include "platform/MessageBoxes.h"
@@ -12,7 +14,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QPushButton>
-#include <QTreeView>
 
 namespace mainwindow {
 
@@ -29,6 +30,15 @@ ItemCommands::ItemCommands(document::MenuDocument& menuDocument, ItemEditor* ite
     connect(actions.edit, &QAction::triggered, this, &ItemCommands::LoadItemIntoEditor);
     connect(actions.remove, &QAction::triggered, this, &ItemCommands::DeleteSelectedItem);
     connect(list, &ItemListPanel::rowDoubleClicked, this, &ItemCommands::LoadItemIntoEditor);
+    connect(list, &ItemListPanel::rowDropped, this, &ItemCommands::MoveItemBefore);
+    // Enter in the item's text or link adds it, when "Add" can.
+    for (QLineEdit* box : {editor->ItemText(), static_cast<QLineEdit*>(editor->LinkText())}) {
+        connect(box, &QLineEdit::returnPressed, this, [this] {
+            if (editor->AddButton()->isEnabled()) {
+                AddItem();
+            }
+        });
+    }
 
     // Every input of the rule has a change signal, so the state is refreshed only when one
     // changes.
@@ -73,15 +83,15 @@ std::optional<int> ItemCommands::SelectedRow() const {
     return document.Items().rowCount() == 0 ? std::nullopt : list->SelectedRow();
 }
 
-std::string ItemCommands::SelectedItemRule(std::optional<int> writtenRow) {
+ItemCommands::Preselection ItemCommands::SelectedItemRule(std::optional<int> writtenRow) {
     QCheckBox* chksel = editor->DefaultSelected();
     if (!chksel->isChecked()) {
-        return model::kNo;
+        return {model::kNo, std::nullopt};
     }
     chksel->setChecked(false);
     const std::optional<int> found = document.Items().FirstSelectedRow(writtenRow);
     if (!found) {
-        return model::kYes;
+        return {model::kYes, std::nullopt};
     }
     const QString question =
         tr("You have already designated \"%1\" as the selected item in the menu. Do you wish to "
@@ -91,12 +101,26 @@ std::string ItemCommands::SelectedItemRule(std::optional<int> writtenRow) {
                                      model::MessageIcon::Question};
     if (platform::ShowMessage(window, message, platform::MessageButtons::YesNo) !=
         platform::MessageAnswer::Yes) {
-        return model::kNo;
+        return {model::kNo, std::nullopt};
     }
-    model::MenuItem previous = document.Items().ItemAt(*found);
-    previous.selected = model::kNo;
-    document.ReplaceItem(*found, previous);
-    return model::kYes;
+    return {model::kYes, found};
+}
+
+void ItemCommands::WriteRow(const QString& text, int row, const model::MenuItem& item,
+                            bool inserted, const Preselection& rule) {
+    auto* edit = new document::ItemEditCommand(document, text, list->SelectedRow(), row);
+    if (rule.givenUpBy) {
+        model::MenuItem previous = document.Items().ItemAt(*rule.givenUpBy);
+        previous.selected = model::kNo;
+        edit->Replace(*rule.givenUpBy, previous);
+    }
+    if (inserted) {
+        edit->Insert(row, {item});
+    } else {
+        edit->Replace(row, item);
+    }
+    document.Push(edit);
+    editor->ResetItemEditor();
 }
 
 void ItemCommands::AddItem() {
@@ -104,10 +128,9 @@ void ItemCommands::AddItem() {
     const int row = document.Items().rowCount();
     model::MenuItem item = model::ItemFromEditor(
         fields, model::ItemWrite::Add, !fields.heading && document.Items().HeadingAbove(row));
-    item.selected = SelectedItemRule(std::nullopt);
-    document.InsertItem(row, item);
-    list->SelectRow(row);
-    editor->ResetItemEditor();
+    const Preselection rule = SelectedItemRule(std::nullopt);
+    item.selected = rule.selected;
+    WriteRow(tr("Add Item"), row, item, true, rule);
 }
 
 // The row is rewritten in place: it no longer takes part in the preselection search.
@@ -119,10 +142,9 @@ void ItemCommands::UpdateSelectedItem() {
     const model::ItemEditorFields fields = editor->Fields();
     model::MenuItem item = model::ItemFromEditor(
         fields, model::ItemWrite::Update, !fields.heading && document.Items().HeadingAbove(*row));
-    item.selected = SelectedItemRule(row);
-    document.ReplaceItem(*row, item);
-    list->SelectRow(*row);
-    editor->ResetItemEditor();
+    const Preselection rule = SelectedItemRule(row);
+    item.selected = rule.selected;
+    WriteRow(tr("Update Item"), *row, item, false, rule);
 }
 
 void ItemCommands::LoadItemIntoEditor() {
@@ -132,34 +154,36 @@ void ItemCommands::LoadItemIntoEditor() {
 }
 
 void ItemCommands::MoveItemUp() {
-    MoveItem(model::MoveDirection::Up);
+    if (const std::optional<int> row = SelectedRow(); row && *row > 0) {
+        MoveItem(*row, *row - 1, tr("Move Item Up"));
+    }
 }
 
 void ItemCommands::MoveItemDown() {
-    MoveItem(model::MoveDirection::Down);
+    if (const std::optional<int> row = SelectedRow();
+        row && *row + 1 < document.Items().rowCount()) {
+        MoveItem(*row, *row + 1, tr("Move Item Down"));
+    }
 }
 
-void ItemCommands::MoveItem(model::MoveDirection direction) {
-    const std::optional<int> row = SelectedRow();
-    if (!row) {
-        return;
+void ItemCommands::MoveItemBefore(int from, int before) {
+    const int to = before > from ? before - 1 : before;
+    if (to != from) {
+        MoveItem(from, to, tr("Move Item"));
     }
-    const auto positions =
-        model::MovePositionsOf(static_cast<std::size_t>(*row), direction,
-                               static_cast<std::size_t>(document.Items().rowCount()));
-    if (!positions) {
-        return;
-    }
+}
+
+// The moved row's marker follows the headings above its new place, the row itself not counted;
+// the rows around it keep their texts.
+void ItemCommands::MoveItem(int from, int to, const QString& text) {
     list->List()->setFocus(Qt::OtherFocusReason);
-    const auto movedTo = static_cast<int>(positions->movedTo);
-    model::MenuItem moved = document.Items().ItemAt(*row);
-    // The marker follows the headings above the new place, the moved row not counted.
-    const int above = movedTo > *row ? movedTo + 1 : movedTo;
+    model::MenuItem moved = document.Items().ItemAt(from);
     moved.text =
         model::IndentRule(model::WithoutIndentMarker(moved.text), moved.heading == model::kYes,
-                          document.Items().HeadingAbove(above));
-    document.MoveItem(*row, movedTo, moved);
-    list->SelectRow(movedTo);
+                          document.Items().HeadingAbove(to > from ? to + 1 : to));
+    auto* edit = new document::ItemEditCommand(document, text, list->SelectedRow(), to);
+    edit->Move(from, to, moved);
+    document.Push(edit);
 }
 
 void ItemCommands::DeleteSelectedItem() {
@@ -178,12 +202,13 @@ void ItemCommands::DeleteSelectedItem() {
         return;
     }
     list->List()->setFocus(Qt::OtherFocusReason);
-    document.RemoveItem(*row);
-    if (const auto next =
-            model::RowAfterDeletion(static_cast<std::size_t>(*row),
-                                    static_cast<std::size_t>(document.Items().rowCount()))) {
-        list->SelectRow(static_cast<int>(*next));
-    }
+    const auto next = model::RowAfterDeletion(
+        static_cast<std::size_t>(*row), static_cast<std::size_t>(document.Items().rowCount() - 1));
+    auto* edit = new document::ItemEditCommand(document, tr("Delete Item"), row,
+                                               next ? std::optional<int>(static_cast<int>(*next))
+                                                    : std::nullopt);
+    edit->Remove(*row);
+    document.Push(edit);
 }
 
 } // namespace mainwindow

@@ -34,15 +34,27 @@ class ItemCommands : public QObject {
     void LoadItemIntoEditor();
     void MoveItemUp();
     void MoveItemDown();
+    // A row dragged to `before`, the row it now comes before (the row count for the end).
+    void MoveItemBefore(int from, int before);
     void DeleteSelectedItem();
 
   private:
+    // What the preselection rule decided for a row being written: its `selected`, and the row
+    // that gives up the preselection to it.
+    struct Preselection {
+        std::string selected;
+        std::optional<int> givenUpBy;
+    };
+
     void RefreshCommandState();
-    void MoveItem(model::MoveDirection direction);
+    void MoveItem(int from, int to, const QString& text);
     // The selected row, when the list has one.
     std::optional<int> SelectedRow() const;
-    // "Yes" or "No" for a row being written, asking first when another row is preselected.
-    std::string SelectedItemRule(std::optional<int> writtenRow);
+    // Asks first when another row is preselected.
+    Preselection SelectedItemRule(std::optional<int> writtenRow);
+    // The row written with `rule`, after the preselection it takes over.
+    void WriteRow(const QString& text, int row, const model::MenuItem& item, bool inserted,
+                  const Preselection& rule);
 
     document::MenuDocument& document;
     ItemEditor* editor = nullptr;

@@ -1,7 +1,9 @@
 #include "mainwindow/ItemListPanel.h"
 
 #include "document/ItemListModel.h"
+#include "document/MenuDocument.h"
 #include "mainwindow/CommandActions.h"
+#include "mainwindow/ItemListView.h"
 
 #include <QHeaderView>
 #include <QMenu>
@@ -11,15 +13,15 @@
 
 namespace mainwindow {
 
-ItemListPanel::ItemListPanel(document::ItemListModel& model, const CommandActions& actions,
+ItemListPanel::ItemListPanel(document::MenuDocument& menuDocument, const CommandActions& actions,
                              QWidget* parent)
-    : QGroupBox(tr("Currently Added Menu Items:"), parent), items(model) {
+    : QGroupBox(tr("Currently Added Menu Items:"), parent), document(menuDocument) {
     setObjectName("Frame2");
 
-    lv = new QTreeView(this);
+    lv = new ItemListView(this);
     lv->setObjectName("lv");
     lv->setAccessibleName(title());
-    lv->setModel(&items);
+    lv->setModel(&document.Items());
     lv->setRootIsDecorated(false);
     lv->setItemsExpandable(false);
     lv->setUniformRowHeights(true);
@@ -39,11 +41,15 @@ ItemListPanel::ItemListPanel(document::ItemListModel& model, const CommandAction
 
     tb2 = actions.CreateItemToolbar(this);
     mnuListPop = actions.CreateItemPopup(this);
+    // The item commands' keys work while the list has the focus.
+    lv->addActions({actions.moveUp, actions.moveDown, actions.edit, actions.remove});
 
     // A right click on a row opens the popup; the press has already selected the row.
     lv->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(lv, &QTreeView::customContextMenuRequested, this, &ItemListPanel::ShowPopupAt);
     connect(lv, &QTreeView::doubleClicked, this, &ItemListPanel::rowDoubleClicked);
+    connect(lv, &ItemListView::rowDropped, this, &ItemListPanel::rowDropped);
+    connect(&document, &document::MenuDocument::selectedRowShown, this, &ItemListPanel::SelectRow);
     // A selection made in two steps (cleared, then set, as assistive tools do) is left alone
     // until it is over; only a list left without a selected row selects one again.
     connect(lv->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
@@ -61,12 +67,13 @@ std::optional<int> ItemListPanel::SelectedRow() const {
 }
 
 void ItemListPanel::SelectRow(int row) {
-    lv->selectionModel()->setCurrentIndex(items.index(row, 0), QItemSelectionModel::ClearAndSelect |
-                                                                   QItemSelectionModel::Rows);
+    lv->selectionModel()->setCurrentIndex(document.Items().index(row, 0),
+                                          QItemSelectionModel::ClearAndSelect |
+                                              QItemSelectionModel::Rows);
 }
 
 void ItemListPanel::KeepARowSelected() {
-    if (items.rowCount() == 0 || lv->selectionModel()->hasSelection()) {
+    if (document.Items().rowCount() == 0 || lv->selectionModel()->hasSelection()) {
         return;
     }
     const QModelIndex current = lv->currentIndex();

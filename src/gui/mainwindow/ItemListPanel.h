@@ -5,15 +5,15 @@
 
 class QMenu;
 class QToolBar;
-class QTreeView;
 
 namespace document {
-class ItemListModel;
+class MenuDocument;
 }
 
 namespace mainwindow {
 
 class CommandActions;
+class ItemListView;
 
 // Frame2, "Currently Added Menu Items:": the item list `lv` and the item toolbar `tb2` below it,
 // placed by the window's layout. The popup menu `mnuListPop` belongs to the list.
@@ -21,9 +21,9 @@ class ItemListPanel : public QGroupBox {
     Q_OBJECT
 
   public:
-    ItemListPanel(document::ItemListModel& items, const CommandActions& actions, QWidget* parent);
+    ItemListPanel(document::MenuDocument& document, const CommandActions& actions, QWidget* parent);
 
-    QTreeView* List() const { return lv; }
+    ItemListView* List() const { return lv; }
     QToolBar* ItemToolbar() const { return tb2; }
 
     // The selected row; the list keeps one whenever it has rows.
@@ -34,13 +34,15 @@ class ItemListPanel : public QGroupBox {
     // A double click on a row; one on empty space gives nothing.
     void rowDoubleClicked();
     void selectedRowChanged();
+    // The row at `from` dragged before the row `before` (the row count for the end).
+    void rowDropped(int from, int before);
 
   private:
     void KeepARowSelected();
     void ShowPopupAt(const QPoint& position);
 
-    document::ItemListModel& items;
-    QTreeView* lv = nullptr;
+    document::MenuDocument& document;
+    ItemListView* lv = nullptr;
     QToolBar* tb2 = nullptr;
     QMenu* mnuListPop = nullptr;
 };

@@ -13,6 +13,7 @@
 #include "mainwindow/ItemCommands.h"
 #include "mainwindow/ItemEditor.h"
 #include "mainwindow/ItemListPanel.h"
+#include "mainwindow/ItemListView.h"
 #include "mainwindow/LinkTextBox.h"
 #include "mainwindow/OptionsPanel.h"
 #include "mainwindow/ProjectFileCommands.h"
@@ -55,7 +56,7 @@ MainWindow::MainWindow(QWidget* parent)
                                QApplication::palette(), QFontDatabase::families())),
       document(new document::MenuDocument(
           model::StartupProject(defaults->At(style::FontMoment::Startup)), this)),
-      actions(std::make_unique<CommandActions>(this)) {
+      actions(std::make_unique<CommandActions>(this, document->History())) {
     setObjectName("Form1");
     setWindowTitle(tr("Quorvane"));
     setWindowIcon(QIcon(":/icons/quorvane.png"));
@@ -95,7 +96,7 @@ void MainWindow::CreateControls() {
     client->setObjectName("Form1Client");
     setCentralWidget(client);
     frame1 = new ItemEditor(client);
-    frame2 = new ItemListPanel(document->Items(), *actions, client);
+    frame2 = new ItemListPanel(*document, *actions, client);
     sstab1 = new OptionsPanel(*document, client);
     command1 = new QPushButton(tr("Free Button Graphics from Brindlecote"), client);
     command1->setObjectName("Command1");

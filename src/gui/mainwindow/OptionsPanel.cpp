@@ -1,9 +1,11 @@
 #include "mainwindow/OptionsPanel.h"
 
+#include "document/ChangeOptionsCommand.h"
 #include "document/MenuDocument.h"
 #include "widgets/Named.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -133,6 +135,7 @@ QWidget* OptionsPanel::CreateButtonTab() {
 // The values, not the clicks: an option set by the keyboard or an assistive tool is an edit too.
 void OptionsPanel::ConnectEdits() {
     for (const auto& [field, box] : textBoxes) {
+        box->installEventFilter(this);
         connect(box, &QLineEdit::textChanged, this, [this, field = field](const QString& text) {
             Edit(field, [field, &text](model::MenuOptions& menu, model::ButtonOptions& button) {
                 *model::TextOption(menu, button, field) = text.toStdString();
@@ -176,7 +179,17 @@ void OptionsPanel::Edit(
     model::MenuOptions menu = document.Project().menu;
     model::ButtonOptions button = document.Project().button;
     change(menu, button);
-    document.SetOptions(menu, button, field);
+    if (menu != document.Project().menu || button != document.Project().button) {
+        document.Push(new document::ChangeOptionsCommand(document, field, visit, menu, button));
+    }
+}
+
+// Leaving a text box ends its visit: typing there again is another step.
+bool OptionsPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        ++visit;
+    }
+    return QTabWidget::eventFilter(watched, event);
 }
 
 void OptionsPanel::ShowOptions() {

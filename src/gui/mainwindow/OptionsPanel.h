@@ -38,6 +38,9 @@ class OptionsPanel : public QTabWidget {
     QPushButton* AdvancedMenuButton() const { return cmdAdvMnu; }
     QPushButton* AdvancedButtonButton() const { return cmdBttnAdv; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     QWidget* CreateMenuTab();
     QWidget* CreateButtonTab();
@@ -49,6 +52,7 @@ class OptionsPanel : public QTabWidget {
 
     document::MenuDocument& document;
     bool showing = false; // the controls are being set from the document
+    int visit = 0;        // of the text boxes, so that one visit's typing is one step
 
     QLineEdit* txtmnm = nullptr;
     std::array<QRadioButton*, 2> menubehavopt{};

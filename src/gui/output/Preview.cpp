@@ -31,19 +31,13 @@ void ShowPreview(QWidget* owner, const generate::MenuCode& code, const model::Me
         return;
     }
     PreviewFolder() = folder;
-    const bool framed = menu.linkTarget == model::LinkTarget::DifferentFrame;
-    if (framed && (!WriteOutputFile(owner, folder + generate::kSecondFramePageName,
-                                    generate::SecondFramePageText()) ||
-                   !WriteOutputFile(owner, folder + generate::kFramesetPageName,
-                                    generate::FramesetPageText(menu.frameName)))) {
-        return;
+    const std::vector<generate::PreviewFile> files = generate::PreviewFiles(code, menu);
+    for (const generate::PreviewFile& file : files) {
+        if (!WriteOutputFile(owner, folder + file.name, file.text)) {
+            return;
+        }
     }
-    if (!WriteOutputFile(owner, folder + generate::kPreviewPageName,
-                         generate::PreviewPageText(code))) {
-        return;
-    }
-    platform::OpenDocument(
-        owner, folder + (framed ? generate::kFramesetPageName : generate::kPreviewPageName));
+    platform::OpenDocument(owner, folder + files.back().name);
 }
 
 void DeletePreviewFiles() {

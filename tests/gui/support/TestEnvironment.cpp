@@ -2,6 +2,7 @@
 
 #include "platform/Documents.h"
 #include "platform/MessageBoxes.h"
+#include "preview/WebEngineStart.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,6 +25,7 @@ TestEnvironment::TestEnvironment() {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path("config"));
     platform::AnswerAutomatically(true);
     platform::RecordOpenedDocuments(true);
+    preview::KeepWebEngineOff(true);
 }
 
 QString TestEnvironment::path(const QString& relative) const {

@@ -1,0 +1,205 @@
+#include "dialogs/ButtonStyleDialog.h"
+#include "platform/FileDialogs.h"
+#include "platform/MessageBoxes.h"
+#include "support/Controls.h"
+#include "support/TestEnvironment.h"
+
+#include <QMimeData>
+#include <QUndoStack>
+#include <QtTest>
+
+using mainwindow::MainWindow;
+using platform::MessageAnswer;
+
+namespace {
+
+struct State {
+    model::MenuProject project;
+    int selected;
+};
+
+State Now(const MainWindow& window) {
+    return {window.Document().Project(), SelectedRow(window)};
+}
+
+// Drags row `from` of the list onto the upper half of row `onto` (past the last row for -1).
+void DragRow(const MainWindow& window, int from, int onto) {
+    QWidget* viewport = List(window)->viewport();
+    const QModelIndex target = window.Document().Items().index(onto, 0);
+    const QPoint at = onto < 0 ? QPoint(10, viewport->height() - 2)
+                               : List(window)->visualRect(target).topLeft() + QPoint(10, 2);
+    std::unique_ptr<QMimeData> data(
+        window.Document().Items().mimeData({window.Document().Items().index(from, 0)}));
+    QDragEnterEvent enter(at, Qt::MoveAction, data.get(), Qt::LeftButton, {});
+    QCoreApplication::sendEvent(viewport, &enter);
+    QDragMoveEvent move(at, Qt::MoveAction, data.get(), Qt::LeftButton, {});
+    QCoreApplication::sendEvent(viewport, &move);
+    QDropEvent drop(at, Qt::MoveAction, data.get(), Qt::LeftButton, {});
+    QCoreApplication::sendEvent(viewport, &drop);
+}
+
+QStringList Texts(const MainWindow& window) {
+    QStringList texts;
+    for (const QString& row : Rows(window)) {
+        texts << row.section('|', 0, 0);
+    }
+    return texts;
+}
+
+} // namespace
+
+class UndoTest : public QObject {
+    Q_OBJECT
+
+    TestEnvironment environment;
+
+  private slots:
+    void init() { platform::ClearShownMessages(); }
+
+    void anEditingSessionIsUndoneStepByStepAndRedoneToTheEnd() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QUndoStack& history = window.Document().History();
+        std::vector<State> states{Now(window)};
+        const std::function<void()> steps[] = {
+            [&] { AddItem(window, "Home", "index.html"); },
+            [&] {
+                Click(window, "grheadchk");
+                AddItem(window, "Fruit");
+            },
+            [&] { AddItem(window, "Apples", "apples.html"); },
+            [&] {
+                Click(window, "chksel");
+                platform::QueueAnswer(MessageAnswer::Yes);
+                AddItem(window, "Pears", "pears.html");
+            },
+            [&] {
+                Click(window, "edit");
+                Retype(window, "itemtexttext", "Ripe pears");
+                Click(window, "cmdup");
+            },
+            [&] { Click(window, "movup"); },
+            [&] { DragRow(window, 0, -1); },
+            [&] {
+                platform::QueueAnswer(MessageAnswer::Yes);
+                Click(window, "delete");
+            },
+            [&] { Retype(window, "txtmnm", "Shop"); },
+            [&] { Choose(window, "targetcombo", 2); },
+            [&] { Type(window, "txtfrm", "main"); },
+            [&] { Click(window, "buttonpropopt1"); },
+            [&] {
+                auto* style = window.findChild<dialogs::ButtonStyleDialog*>();
+                Click(*style, "chkbttnfntIT");
+                Click(*style, "chksysbttnclr");
+                Click(*style, "Command8");
+            },
+        };
+        for (const auto& step : steps) {
+            step();
+            states.push_back(Now(window));
+        }
+        QCOMPARE(history.count(), static_cast<int>(std::size(steps)));
+        QCOMPARE(history.undoText(), QString("Change Button Style"));
+        const std::size_t asked = platform::ShownMessages().size();
+        for (std::size_t step = states.size() - 1; step > 0; --step) {
+            history.undo();
+            QVERIFY2(window.Document().Project() == states[step - 1].project,
+                     qPrintable(QString::number(step)));
+            QVERIFY2(SelectedRow(window) == states[step - 1].selected,
+                     qPrintable(QString("step %1: %2").arg(step).arg(SelectedRow(window))));
+        }
+        QVERIFY(!window.Document().Changed() && !Find<QAction>(window, "mnuEditUndo")->isEnabled());
+        QCOMPARE(Find<QAction>(window, "mnuEditRedo")->text(), QString("&Redo Add Item"));
+        for (std::size_t step = 1; step < states.size(); ++step) {
+            Trigger(window, "mnuEditRedo");
+            QVERIFY(window.Document().Project() == states[step].project);
+            QCOMPARE(SelectedRow(window), states[step].selected);
+        }
+        QCOMPARE(platform::ShownMessages().size(), asked);
+    }
+
+    void undoingToTheSavedPointLeavesNothingToSave() {
+        MainWindow window;
+        document::MenuDocument& document = window.Document();
+        Click(window, "buttonpropopt1"); // no file yet: not a change to save
+        QVERIFY(!document.Changed());
+        AddItem(window, "One");
+        platform::QueueFileName(environment.path("menu.qvn"));
+        Trigger(window, "mnuFileSaveProj");
+        AddItem(window, "Two");
+        QVERIFY(document.Changed());
+        document.History().undo();
+        QVERIFY(!document.Changed());
+        // Undone past the saved point, even the option edit makes the project differ from its file.
+        document.History().undo();
+        document.History().undo();
+        QVERIFY(document.Changed());
+        document.History().redo();
+        document.History().redo();
+        platform::ClearShownMessages();
+        QVERIFY(window.close());
+        QVERIFY(platform::ShownMessages().empty());
+
+        // A new project and a loaded one start with nothing to undo.
+        Trigger(window, "mnuFileNew");
+        QCOMPARE(document.History().count(), 0);
+    }
+
+    void aDraggedRowTakesTheMarkerOfItsNewPlace() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        AddItem(window, "Home", "index.html");
+        Click(window, "grheadchk");
+        AddItem(window, "Fruit");
+        AddItem(window, "Apples", "apples.html");
+        DragRow(window, 0, -1);
+        QCOMPARE(Texts(window), (QStringList{"Fruit", "   Apples", "   Home"}));
+        DragRow(window, 2, 0);
+        QCOMPARE(Texts(window), (QStringList{"Home", "Fruit", "   Apples"}));
+        QCOMPARE(SelectedRow(window), 0);
+        QCOMPARE(window.Document().History().undoText(), QString("Move Item"));
+        // Anything but a row of the list is refused.
+        QMimeData text;
+        text.setText("Home");
+        QDropEvent drop(QPoint(5, 5), Qt::MoveAction, &text, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(List(window)->viewport(), &drop);
+        QCOMPARE(window.Document().History().count(), 5);
+    }
+
+    void theKeysRunTheirCommands() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        Type(window, "itemtexttext", "One");
+        Type(window, "linktext", "1.html");
+        QTest::keyClick(Find(window, "linktext"), Qt::Key_Return);
+        AddItem(window, "Two", "2.html");
+        List(window)->setFocus();
+        QTest::keyClick(List(window), Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(Texts(window), (QStringList{"Two", "One"}));
+        QTest::keyClick(List(window), Qt::Key_F2);
+        QCOMPARE(Find<QLineEdit>(window, "itemtexttext")->text(), QString("Two"));
+        List(window)->setFocus();
+        platform::QueueAnswer(MessageAnswer::No);
+        QTest::keyClick(List(window), Qt::Key_Delete);
+        QCOMPARE(QString::fromStdString(platform::ShownMessages().back().message.title),
+                 QString("Confirm Delete"));
+        QTest::keyClick(List(window), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Texts(window), (QStringList{"One", "Two"}));
+        const std::pair<const char*, QKeySequence::StandardKey> standard[] = {
+            {"mnuFileNew", QKeySequence::New},          {"mnuFileLoad", QKeySequence::Open},
+            {"mnuFileSaveProj", QKeySequence::Save},    {"mnuEditRedo", QKeySequence::Redo},
+            {"mnuHlpCont", QKeySequence::HelpContents}, {"mnuHelpCtx", QKeySequence::WhatsThis},
+            {"mnuFileExit", QKeySequence::Quit}};
+        for (const auto& [name, key] : standard) {
+            QCOMPARE(Find<QAction>(window, name)->shortcut(), QKeySequence(key));
+        }
+        QCOMPARE(Find<QAction>(window, "mnuPrevBr")->shortcut(), QKeySequence(Qt::Key_F5));
+    }
+};
+
+QTEST_MAIN(UndoTest)
+#include "UndoTest.moc"
