@@ -1,12 +1,20 @@
 # The two commands of the README: `make run` and `make test`.
 BUILD_DIR ?= build
+# Warnings are errors in the project's own builds (WERROR=OFF for a compiler the code has not met).
+WERROR ?= ON
 # /usr: the prefix of the Debian package, whose program looks for its data under it.
-CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
+	-DQUORVANE_WERROR=$(WERROR)
 
-.PHONY: run test build deps bench package hardening fuzz
+.PHONY: run test build deps engine-deps bench package hardening fuzz
 
+# What the engine, its tests and the sanitizer build need.
+engine-deps:
+	@scripts/install-deps.sh engine
+
+# Everything: the window, its tests, the package and the browser tests.
 deps:
-	@scripts/install-deps.sh
+	@scripts/install-deps.sh all
 	@scripts/install-browser-tests.sh
 
 build: deps
@@ -29,16 +37,24 @@ bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/benchmarks/quorvane_undo_bench
 	QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 \
 		$(BUILD_DIR)/benchmarks/quorvane_preview_bench
+	$(BUILD_DIR)/benchmarks/quorvane_process_bench
 
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
 # The engine under AddressSanitizer and UndefinedBehaviorSanitizer, then a short run of every
-# fuzzer (FUZZ_SECONDS each) on its seeds.
+# fuzzer (FUZZ_SECONDS each, under two minutes in all) on its seeds, over the engine instrumented
+# for coverage.
 HARDENING_DIR ?= build-hardening
-FUZZ_SECONDS ?= 20
-FUZZERS = project_reader_fuzzer bookmarks_fuzzer sitemap_fuzzer page_fuzzer text_fuzzer
-FUZZ_SEEDS_project_reader_fuzzer = data/examples tests/fuzz/seeds
+FUZZ_SECONDS ?= 15
+# Real projects run to tens of kilobytes.
+FUZZ_MAX_LEN ?= 65536
+FUZZERS = project_reader_fuzzer export_fuzzer round_trip_fuzzer bookmarks_fuzzer sitemap_fuzzer \
+	page_fuzzer text_fuzzer
+PROJECT_SEEDS = data/examples tests/fuzz/seeds
+FUZZ_SEEDS_project_reader_fuzzer = $(PROJECT_SEEDS)
+FUZZ_SEEDS_export_fuzzer = $(PROJECT_SEEDS)
+FUZZ_SEEDS_round_trip_fuzzer = $(PROJECT_SEEDS)
 FUZZ_SEEDS_bookmarks_fuzzer = tests/import/files
 FUZZ_SEEDS_sitemap_fuzzer = tests/import/files/site tests/import/files/bad
 FUZZ_SEEDS_page_fuzzer = tests/import/files
@@ -46,19 +62,20 @@ FUZZ_SEEDS_text_fuzzer = tests/fuzz/seeds-text
 
 $(HARDENING_DIR)/build.ninja:
 	@cmake -S . -B $(HARDENING_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
-		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_BUILD_GUI=OFF -DQUORVANE_SANITIZE=ON >/dev/null
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_BUILD_GUI=OFF -DQUORVANE_SANITIZE=ON \
+		-DQUORVANE_WERROR=$(WERROR) >/dev/null
 
-hardening: deps $(HARDENING_DIR)/build.ninja
+hardening: engine-deps $(HARDENING_DIR)/build.ninja
 	@cmake --build $(HARDENING_DIR)
 	cd $(HARDENING_DIR) && ctest --output-on-failure
 	@$(MAKE) --no-print-directory fuzz
 
-fuzz: deps $(HARDENING_DIR)/build.ninja
+fuzz: engine-deps $(HARDENING_DIR)/build.ninja
 	@cmake --build $(HARDENING_DIR) --target $(FUZZERS)
 	@$(MAKE) --no-print-directory $(addprefix fuzz-run-,$(FUZZERS))
 
 fuzz-run-%:
 	@mkdir -p $(HARDENING_DIR)/fuzz-corpus/$*
-	$(HARDENING_DIR)/tests/fuzz/$* -max_total_time=$(FUZZ_SECONDS) \
+	$(HARDENING_DIR)/tests/fuzz/$* -max_total_time=$(FUZZ_SECONDS) -max_len=$(FUZZ_MAX_LEN) \
 		-timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=$(HARDENING_DIR)/$*- \
 		$(HARDENING_DIR)/fuzz-corpus/$* $(FUZZ_SEEDS_$*)

@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need; does nothing when all are present.
+# "engine" is what the engine, its tests, its benchmarks and the sanitizer and fuzzer build need;
+# "all" (the default) adds the window, its tests, the browser tests and the package.
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ make
-    qt6-base-dev qt6-webengine-dev libgl-dev
     libxml2-dev zlib1g-dev liburiparser-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang-format fonts-dejavu-core
     clang libclang-rt-14-dev
-    chromium xvfb xauth
-    desktop-file-utils libxml2-utils shared-mime-info appstream dpkg-dev
 )
+if [[ "${1:-all}" != engine ]]; then
+    packages+=(
+        qt6-base-dev qt6-webengine-dev libgl-dev
+        clang-format fonts-dejavu-core
+        chromium xvfb xauth
+        desktop-file-utils libxml2-utils shared-mime-info appstream dpkg-dev
+    )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

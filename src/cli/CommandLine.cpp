@@ -1,9 +1,15 @@
 #include "cli/CommandLine.h"
 
+#include "cli/CommandOptions.h"
 #include "cli/ExportCode.h"
 #include "cli/ImportLinks.h"
+#include "project/AtomicFile.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <iostream>
+#include <unistd.h>
 
 namespace cli {
 namespace {
@@ -33,14 +39,11 @@ constexpr const char* kUsage =
     "  --help                     show this help\n"
     "  --version                  show the version\n"
     "\n"
+    "Every option that takes a value accepts it as --option VALUE or --option=VALUE.\n"
+    "\n"
     "Exit status: 0 done, 1 a check of the menu options failed, 2 wrong arguments,\n"
-    "3 the project file (or the source to import) could not be read, 4 the output could not\n"
-    "be written.\n";
-
-int UsageError(std::ostream& err, const std::string& problem) {
-    err << "quorvane: " << problem << "\nTry 'quorvane --help' for more information.\n";
-    return kExitUsage;
-}
+    "3 the project file (or the source to import) could not be read (the reason follows the\n"
+    "message), 4 the output could not be written or is the project file itself.\n";
 
 } // namespace
 
@@ -51,48 +54,62 @@ std::optional<int> RunHeadless(const std::vector<std::string>& args, std::ostrea
                      [](const std::string& arg) { return arg.starts_with("--"); })) {
         return std::nullopt;
     }
-    if (args.size() == 1 && args[0] == "--help") {
-        out << kUsage;
-        return kExitOk;
-    }
-    if (args.size() == 1 && args[0] == "--version") {
-        out << "Quorvane " << QUORVANE_VERSION << '\n';
-        return kExitOk;
-    }
     if (IsImportRequest(args)) {
         return ImportLinks(args, err);
     }
-    if (args[0] != "--export-code") {
-        return UsageError(err, "unknown option '" + args[0] + "'");
+    auto read =
+        ReadOptions(args, {"--export-code", "--target", "--output"}, {"--help", "--version"});
+    if (const auto* problem = std::get_if<std::string>(&read)) {
+        return UsageError(err, *problem);
     }
-    if (args.size() < 2 || args[1].starts_with("--")) {
-        return UsageError(err, "--export-code needs a project file");
+    const GivenOptions& given = std::get<GivenOptions>(read);
+    if (given.flags.contains("--help")) {
+        out << kUsage;
+        return kExitOk;
+    }
+    if (given.flags.contains("--version")) {
+        out << "Quorvane " << QUORVANE_VERSION << '\n';
+        return kExitOk;
+    }
+    const auto valueOf = [&](std::string_view name) -> std::optional<std::string> {
+        const auto found = given.values.find(name);
+        return found == given.values.end() ? std::nullopt : std::optional(found->second);
+    };
+    const auto project = valueOf("--export-code");
+    if (!project) {
+        return UsageError(err, "--target and --output go with --export-code PROJECT.qvn");
+    }
+    if (project->empty()) {
+        return UsageError(err, "--export-code needs a value");
     }
     ExportRequest request;
-    request.project = args[1];
-    bool targetGiven = false;
-    bool outputGiven = false;
-    for (std::size_t i = 2; i < args.size(); i += 2) {
-        const std::string& option = args[i];
-        if (i + 1 >= args.size()) {
-            return UsageError(err, option + " needs a value");
+    request.project = *project;
+    if (const auto target = valueOf("--target")) {
+        const auto parsed = generate::ParseCodeTarget(*target);
+        if (!parsed) {
+            return UsageError(err, "--target must be clip, file or preview, not '" + *target + "'");
         }
-        const std::string& value = args[i + 1];
-        if (option == "--target" && !targetGiven) {
-            const auto target = generate::ParseCodeTarget(value);
-            if (!target) {
-                return UsageError(err, "--target must be clip, file or preview");
-            }
-            request.target = *target;
-            targetGiven = true;
-        } else if (option == "--output" && !outputGiven) {
-            request.output = value;
-            outputGiven = true;
-        } else {
-            return UsageError(err, "unexpected argument '" + option + "'");
+        request.target = *parsed;
+    }
+    if (const auto output = valueOf("--output")) {
+        if (output->empty()) {
+            return UsageError(err, "--output needs a value");
         }
+        request.output = *output;
     }
     return ExportCode(request, out, err);
+}
+
+int CloseStandardOutput(int status, std::ostream& err) {
+    errno = 0;
+    std::cout.flush();
+    const bool failed = !std::cout || std::fflush(stdout) != 0 || ::close(STDOUT_FILENO) != 0;
+    if (failed && status == kExitOk) {
+        err << "quorvane: could not write to standard output: "
+            << project::ErrorText(errno != 0 ? errno : EIO) << '\n';
+        return kExitWriteFailed;
+    }
+    return status;
 }
 
 } // namespace cli

@@ -19,4 +19,9 @@ inline constexpr int kExitWriteFailed = 4;
 std::optional<int> RunHeadless(const std::vector<std::string>& args, std::ostream& out,
                                std::ostream& err);
 
+// Flushes and closes standard output after a headless run, so a failed write (a full disk, a
+// closed pipe) is reported and turns a success into kExitWriteFailed; returns the status to exit
+// with.
+int CloseStandardOutput(int status, std::ostream& err);
+
 } // namespace cli

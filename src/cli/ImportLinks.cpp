@@ -1,6 +1,7 @@
 #include "cli/ImportLinks.h"
 
 #include "cli/CommandLine.h"
+#include "cli/CommandOptions.h"
 #include "import/ImportSource.h"
 #include "import/ImportTexts.h"
 #include "import/MenuRows.h"
@@ -8,51 +9,11 @@
 #include "project/ProjectFile.h"
 
 #include <algorithm>
-#include <array>
 #include <filesystem>
-#include <map>
 #include <variant>
 
 namespace cli {
 namespace {
-
-constexpr std::array<std::string_view, 3> kOptions = {"--import", "--base", "--output"};
-
-int UsageError(std::ostream& err, const std::string& problem) {
-    err << "quorvane: " << problem << "\nTry 'quorvane --help' for more information.\n";
-    return kExitUsage;
-}
-
-// The options as given, each once, in the forms `--option value` and `--option=value`; the
-// problem as text when the arguments do not fit.
-std::variant<std::map<std::string, std::string>, std::string>
-ParseOptions(const std::vector<std::string>& args) {
-    std::map<std::string, std::string> values;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const auto equals = args[i].find('=');
-        const std::string option = args[i].substr(0, equals);
-        if (std::find(kOptions.begin(), kOptions.end(), option) == kOptions.end()) {
-            return "unexpected argument '" + args[i] + "'";
-        }
-        if (values.contains(option)) {
-            return option + " is given twice";
-        }
-        if (equals != std::string::npos) {
-            values[option] = args[i].substr(equals + 1);
-        } else if (i + 1 < args.size()) {
-            values[option] = args[++i];
-        } else {
-            return option + " needs a value";
-        }
-    }
-    if (values["--import"].empty()) {
-        return std::string("--import needs a source");
-    }
-    if (values["--output"].empty()) {
-        return std::string("--import needs --output PROJECT.qvn");
-    }
-    return values;
-}
 
 void Tell(std::ostream& err, const std::vector<importing::ImportText>& texts) {
     for (const auto& text : texts) {
@@ -69,11 +30,17 @@ bool IsImportRequest(const std::vector<std::string>& args) {
 }
 
 int ImportLinks(const std::vector<std::string>& args, std::ostream& err) {
-    auto parsed = ParseOptions(args);
-    if (const auto* problem = std::get_if<std::string>(&parsed)) {
+    auto read = ReadOptions(args, {"--import", "--base", "--output"}, {});
+    if (const auto* problem = std::get_if<std::string>(&read)) {
         return UsageError(err, *problem);
     }
-    auto& values = std::get<0>(parsed);
+    auto& values = std::get<GivenOptions>(read).values;
+    if (values["--import"].empty()) {
+        return UsageError(err, "--import needs a source");
+    }
+    if (values["--output"].empty()) {
+        return UsageError(err, "--import needs --output PROJECT.qvn");
+    }
     const std::filesystem::path source = values["--import"];
     importing::ImportOptions options;
     // A base that names a folder is the folder a site folder's addresses are relative to.

@@ -3,6 +3,7 @@
 #include "generate/CodeOutput.h"
 #include "project/AtomicFile.h"
 #include "project/ProjectFile.h"
+#include "project/ProjectMessages.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -42,6 +44,23 @@ std::string Slurp(const fs::path& path) {
     return project::ReadWholeFile(path).value_or("<missing>");
 }
 
+// Runs a bash script in `folder`, where $Q is the program and $P a copy of an example project;
+// the script's exit status.
+int Script(const fs::path& folder, const std::string& text) {
+    fs::copy_file(kExamples / "shop-menu.qvn", folder / "p.qvn",
+                  fs::copy_options::overwrite_existing);
+    std::ofstream(folder / "run.sh")
+        << "set -o pipefail\ncd '" << folder.string() << "'\nQ='" << QUORVANE_EXE << "'\nP=p.qvn\n"
+        << text << '\n';
+    const int status = std::system(("bash '" + (folder / "run.sh").string() + "'").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string ShopCode() {
+    const auto code = ExampleCode("shop-menu.qvn", generate::CodeTarget::Clip);
+    return code.javaScript + code.html;
+}
+
 } // namespace
 
 TEST(CommandLine, WindowArgumentsAreLeftToTheWindow) {
@@ -62,15 +81,21 @@ TEST(CommandLine, HelpVersionAndUsageErrors) {
     EXPECT_EQ(help.status, cli::kExitOk);
     EXPECT_NE(help.out.find("--export-code PROJECT.qvn"), std::string::npos);
 
-    for (const std::vector<std::string>& wrong :
-         {std::vector<std::string>{"--frobnicate"},
-          {"--export-code"},
-          {"--export-code", "--target"},
-          {"--export-code", "a.qvn", "--target"},
-          {"--export-code", "a.qvn", "--target", "CLIP"},
-          {"--export-code", "a.qvn", "--output", "x", "--output", "y"}}) {
-        const auto run = Headless(wrong);
-        EXPECT_EQ(run.status, cli::kExitUsage) << wrong.back();
+    const std::pair<std::vector<std::string>, std::string> wrong[] = {
+        {{"--frobnicate"}, "unexpected argument '--frobnicate'"},
+        {{"--export-code"}, "--export-code needs a value"},
+        {{"--export-code", "--target"}, "--export-code needs a value"},
+        {{"good.qvn", "--export-code"}, "unexpected argument 'good.qvn'"},
+        {{"--export-code", "a.qvn", "extra"}, "unexpected argument 'extra'"},
+        {{"--export-code", "a.qvn", "--target"}, "--target needs a value"},
+        {{"--export-code=a.qvn", "--target=CLIP"}, "--target must be clip, file or preview"},
+        {{"--export-code", "a.qvn", "--output", "x", "--output=y"}, "--output is given twice"},
+        {{"--target=file"}, "--target and --output go with --export-code PROJECT.qvn"},
+        {{"--help=me"}, "--help takes no value"}};
+    for (const auto& [args, problem] : wrong) {
+        const auto run = Headless(args);
+        EXPECT_EQ(run.status, cli::kExitUsage) << problem;
+        EXPECT_NE(run.err.find(problem), std::string::npos) << run.err;
         EXPECT_NE(run.err.find("Try 'quorvane --help'"), std::string::npos);
         EXPECT_EQ(run.out, "");
     }
@@ -85,8 +110,8 @@ TEST(ExportCode, WritesEachTargetAsTheWindowWould) {
     EXPECT_NE(clip.out.find("<FORM name=\"ShopMenu\""), std::string::npos);
 
     ScratchFolder folder;
-    const auto file = Headless({"--export-code", (kExamples / "shop-menu.qvn").string(), "--target",
-                                "file", "--output", (folder.path / "m.html").string()});
+    const auto file = Headless({"--export-code=" + (kExamples / "shop-menu.qvn").string(),
+                                "--target=file", "--output=" + (folder.path / "m.html").string()});
     EXPECT_EQ(file.status, cli::kExitOk) << file.err;
     EXPECT_EQ(file.out, "");
     EXPECT_EQ(Slurp(folder.path / "m.html"),
@@ -118,9 +143,16 @@ TEST(ExportCode, RefusalsChecksAndWriteFailuresHaveTheirOwnStatus) {
     const auto refused = Headless({"--export-code", bad.string()});
     EXPECT_EQ(refused.status, cli::kExitRefused);
     EXPECT_EQ(refused.err, "Could not load \"notes.qvn\". The file is either corrupt, not a valid "
-                           "Quorvane project file, or no longer exists.\n");
-    EXPECT_EQ(Headless({"--export-code", (folder.path / "gone.qvn").string()}).status,
-              cli::kExitRefused);
+                           "Quorvane project file, or no longer exists.\nquorvane: " +
+                               bad.string() +
+                               ": the first line is not \"Quorvane Project File (Do not edit "
+                               "manually)\"\n");
+    const auto bare = Headless({"--export-code", "nope.qvn"});
+    EXPECT_EQ(bare.status, cli::kExitRefused);
+    EXPECT_TRUE(bare.err.starts_with("Could not load \"nope.qvn\".")) << bare.err;
+    EXPECT_TRUE(bare.err.ends_with("\nquorvane: nope.qvn: No such file or directory\n"));
+    EXPECT_EQ(project::CouldNotLoadMessage("C:\\menus\\old.qvn").text.substr(0, 24),
+              "Could not load \"old.qvn\"");
 
     auto unnamed = project::LoadProjectFile(kExamples / "shop-menu.qvn",
                                             model::NewProject(model::PlainStyleDefaults()));
@@ -151,4 +183,51 @@ TEST(ExportCode, TheProgramExitsWithTheStatusAndWritesBytesUnchanged) {
 
     const auto usage = std::string(QUORVANE_EXE) + " --export-code 2>/dev/null";
     EXPECT_EQ(WEXITSTATUS(std::system(usage.c_str())), cli::kExitUsage);
+}
+
+TEST(ExportCode, OutputsThatAreNoRegularFilesAreWrittenInPlace) {
+    ScratchFolder folder;
+    EXPECT_EQ(
+        Script(folder.path, "echo earlier > log\n$Q --export-code $P --output /dev/stdout >> log"),
+        0);
+    EXPECT_EQ(Slurp(folder.path / "log"), "earlier\n" + ShopCode());
+    EXPECT_EQ(Script(folder.path, "$Q --export-code $P --output=/dev/stdout | cat > piped"), 0);
+    EXPECT_EQ(Slurp(folder.path / "piped"), ShopCode());
+    EXPECT_EQ(Script(folder.path, "mkfifo fifo; cat fifo > drained & $Q --export-code $P "
+                                  "--output fifo; wait; test -p fifo"),
+              0);
+    EXPECT_EQ(Slurp(folder.path / "drained"), ShopCode());
+    if (::geteuid() == 0) {
+        EXPECT_EQ(Script(folder.path, "mknod nullcopy c 1 3; $Q --export-code $P --output nullcopy "
+                                      "&& test -c nullcopy"),
+                  0);
+    }
+    // The pages of a frame menu go beside the output, never beside a device.
+    EXPECT_EQ(Script(folder.path, "$Q --export-code '" + (kExamples / "frame-menu.qvn").string() +
+                                      "' --target preview --output fifo"),
+              cli::kExitUsage);
+    EXPECT_FALSE(fs::exists(folder.path / generate::kFramesetPageName));
+}
+
+TEST(ExportCode, TheProjectIsNeverItsOwnOutput) {
+    ScratchFolder folder;
+    for (const std::string output : {"p.qvn", "./sub/../p.qvn", "link.qvn", "hard.qvn"}) {
+        const int status =
+            Script(folder.path, "mkdir -p sub; ln -sf p.qvn link.qvn; ln -f p.qvn hard.qvn\n"
+                                "$Q --export-code $P --target file --output " +
+                                    output + " 2> err");
+        EXPECT_EQ(status, cli::kExitWriteFailed) << output;
+        EXPECT_EQ(Slurp(folder.path / "p.qvn"), Slurp(kExamples / "shop-menu.qvn")) << output;
+        EXPECT_NE(Slurp(folder.path / "err").find("is the project file itself"), std::string::npos);
+    }
+}
+
+TEST(ExportCode, AFailedWriteToStandardOutputIsReported) {
+    ScratchFolder folder;
+    for (const std::string command :
+         {"$Q --export-code $P > /dev/full 2> err", "$Q --version > /dev/full 2> err"}) {
+        EXPECT_EQ(Script(folder.path, command), cli::kExitWriteFailed) << command;
+        EXPECT_NE(Slurp(folder.path / "err").find("No space left on device"), std::string::npos)
+            << command;
+    }
 }

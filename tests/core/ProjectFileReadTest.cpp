@@ -82,7 +82,6 @@ TEST(ProjectFileRead, RefusesFilesThatCannotBeApplied) {
         {"Font Weight=300", "Font Weight=901"},
         {"Font Weight=300", "Weight=300"},
         {"Font Size=15.5", "Font Size=1e999"},
-        {"icount=3", "icount=2000000000"},
         {"icount=3", "icount=1e20"},
         {"SelectedItem=2", "SelectedItem=9e999"}};
     for (const auto& [from, to] : edits) {
@@ -107,9 +106,12 @@ TEST(ProjectFileRead, ConvertsValuesAsTheyAreRead) {
     EXPECT_EQ(empty->menuStyle.useSystemColors, 0);
     EXPECT_EQ(empty->button.buttonText, "");
 
-    EXPECT_EQ(Read(FileWith("[Items]\r\nicount=2.5\r\n"))->items.size(), 2u);
-    EXPECT_EQ(Read(FileWith("[Items]\r\nicount=3.5\r\n"))->items.size(), 4u);
-    EXPECT_EQ(Read(FileWith("[Items]\r\nicount=-4\r\n"))->items.size(), 0u);
+    for (const auto& [count, items] : {std::pair{"2.5", 2u}, {"3.5", 4u}, {"-4", 0u}}) {
+        const auto read = Read(FileWith("[Items]\r\nicount=" + std::string(count) +
+                                        "\r\n[URLS]\r\nURL 5=e\r\nURL 4=d\r\nURL 1=a\r\n"
+                                        "URL 3=c\r\nURL 2=b\r\n"));
+        EXPECT_EQ(read->items.size(), items) << count;
+    }
     for (const char* navigate : {"1", "word", " 0x"}) {
         const auto read =
             Read(FileWith("[Menu Options]\r\nNavigate=" + std::string(navigate) + "\r\n"));
@@ -129,13 +131,12 @@ TEST(ProjectFileRead, RemakesItemsFromWhatTheFileHolds) {
                                     "SelectedItem=0 3\r\n[ItemColors]\r\nIsHeading 2=Yes\r\n"
                                     "IsHeading 4=yes\r\n"));
     ASSERT_TRUE(read);
-    ASSERT_EQ(read->items.size(), 5u);
+    ASSERT_EQ(read->items.size(), 4u) << "\"Item 05\" names no item";
     const auto& items = read->items;
     EXPECT_EQ(items[0].text, "Loose");
     EXPECT_EQ(items[1].text, "Group");
     EXPECT_EQ(items[2].text, "   Deep");
     EXPECT_EQ(items[3].text, "   Sub") << "only \"Yes\" makes a heading";
-    EXPECT_EQ(items[4], (model::MenuItem{"   ", "", "", "No", "", "", ""}));
     EXPECT_EQ(items[2].url, address);
     EXPECT_EQ(items[2].linked, "Maybe");
     EXPECT_EQ(items[2].selected, "Yes");
@@ -155,10 +156,50 @@ TEST(ProjectFileRead, NeverFailsBadlyOnHostileBytes) {
     EXPECT_FALSE(Read(garbage));
     EXPECT_FALSE(Read(std::string(project::kProjectHeader) + garbage));
     EXPECT_FALSE(Read(std::string(project::kProjectHeader)));
-    const auto huge =
-        Read(Replaced(FileWith("[Items]\r\nicount=" + std::string(5000, '9') + "e-5000\r\n"),
-                      "Font Weight", "Font Size=" + std::string(300, '9') + "\r\nFont Weight"));
+    const auto huge = Read(Replaced(
+        FileWith("[Items]\r\nicount=" + std::string(5000, '9') + "e-5000\r\nItem 1=One\r\n"),
+        "Font Weight", "Font Size=" + std::string(300, '9') + "\r\nFont Weight"));
     ASSERT_TRUE(huge);
     EXPECT_EQ(huge->items.size(), 1u);
     EXPECT_EQ(huge->menuStyle.fontSize, "1E+300");
+}
+
+TEST(ProjectFileRead, TheCountIsAClaimOnlyItemsTheFileNamesAreMade) {
+    const std::string blankLines(1'000'000, '\n');
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"[Items]\r\nicount=1000000\r\n" + blankLines, {}},
+        {"[Items]\r\nicount=2000000000\r\nItem 2000000000=Last\r\n", {"Last"}},
+        {"[Items]\r\nicount=3\r\nItem 1=One\r\n[Linked]\r\n3=Yes\r\n", {"One", ""}},
+        {"[Items]\r\nicount=2\r\nItem 3=Over\r\nItem 2=Two\r\nItem 1=One\r\n", {"One", "Two"}},
+        // Lone CR line ends count as lines everywhere.
+        {"[Items]\ricount=7\rItem 1=a\rItem 2=b\rItem 3=c\rItem 4=d\rItem 5=e\rItem 6=f\r"
+         "Item 7=g\r",
+         {"a", "b", "c", "d", "e", "f", "g"}}};
+    for (const auto& [body, texts] : cases) {
+        const auto read = Read(FileWith(body));
+        ASSERT_TRUE(read) << body.substr(0, 40);
+        std::vector<std::string> readTexts;
+        for (const auto& item : read->items) {
+            readTexts.push_back(item.text);
+        }
+        EXPECT_EQ(readTexts, texts) << body.substr(0, 40);
+    }
+}
+
+TEST(ProjectFileRead, ARefusalSaysWhy) {
+    const std::string good = project::WriteProjectText(EveryFieldSet());
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "the file is empty"},
+        {"Notes\r\n", "the first line is not \"Quorvane Project File (Do not edit manually)\""},
+        {Replaced(good, "Target=2", "Target=3"),
+         "\"Target\" in [Menu Options] is \"3\", not a whole number from -1 to 2"},
+        {Replaced(good, "icount=3", "icount=1e20"),
+         "\"icount\" in [Items] is \"1e20\", too large a number"}};
+    for (const auto& [text, reason] : cases) {
+        EXPECT_EQ(project::ReadProjectTextOrRefusal(text, kBase).refusal, reason);
+    }
+    const CTestFolder folder;
+    EXPECT_EQ(project::LoadProjectFileOrRefusal(folder / "gone.qvn", kBase).refusal,
+              "No such file or directory");
+    EXPECT_EQ(project::LoadProjectFileOrRefusal(folder.path, kBase).refusal, "Is a directory");
 }

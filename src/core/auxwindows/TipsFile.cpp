@@ -1,6 +1,7 @@
 #include "auxwindows/TipsFile.h"
 
 #include "project/AtomicFile.h"
+#include "project/IniLines.h"
 #include "project/NumericValue.h"
 #include "project/TextEncoding.h"
 
@@ -8,15 +9,8 @@ namespace auxwindows {
 
 std::vector<std::string> SplitTipLines(std::string_view text) {
     std::vector<std::string> tips;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            tips.emplace_back(text.substr(start));
-            break;
-        }
-        tips.emplace_back(text.substr(start, end - start));
-        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    while (!text.empty()) {
+        tips.emplace_back(project::TakeLine(text));
     }
     return tips;
 }

@@ -7,39 +7,39 @@
 namespace generate {
 namespace {
 
-// Room for the lines the pages put around the two blocks.
-constexpr std::size_t kPageWrapCapacity = 256;
-
-} // namespace
-
-std::string CodeFileText(const MenuCode& code) {
+std::string Joined(const PagePieces& pieces) {
+    std::size_t size = 0;
+    for (const auto piece : pieces) {
+        size += piece.size();
+    }
     std::string text;
-    text.reserve(code.javaScript.size() + code.html.size() + kPageWrapCapacity);
-    AppendLine(text, {"<HEAD>"});
-    text.append(code.javaScript);
-    AppendLine(text, {"</HEAD>"});
-    AppendLine(text, {});
-    AppendLine(text, {"<BODY>"});
-    text.append(code.html);
-    AppendLine(text, {"</BODY>"});
+    text.reserve(size);
+    for (const auto piece : pieces) {
+        text.append(piece);
+    }
     return text;
 }
 
+} // namespace
+
+PagePieces CodeFilePieces(const MenuCode& code) {
+    return {"<HEAD>\r\n", code.javaScript, "</HEAD>\r\n\r\n<BODY>\r\n", code.html, "</BODY>\r\n"};
+}
+
+std::string CodeFileText(const MenuCode& code) {
+    return Joined(CodeFilePieces(code));
+}
+
+PagePieces PreviewPagePieces(const MenuCode& code) {
+    return {"<HTML>\r\n<HEAD>\r\n", code.javaScript,
+            "\r\n<TITLE>Quorvane - Menu Preview</TITLE>\r\n</HEAD>\r\n\r\n"
+            "<BODY onload='rs();'><TABLE width=100% height=100% border=0><TR><TD "
+            "align=\"center\" valign=\"middle\">\r\n",
+            code.html, "<TR></TD></TABLE></BODY></HTML>\r\n"};
+}
+
 std::string PreviewPageText(const MenuCode& code) {
-    std::string text;
-    text.reserve(code.javaScript.size() + code.html.size() + kPageWrapCapacity);
-    AppendLine(text, {"<HTML>"});
-    AppendLine(text, {"<HEAD>"});
-    text.append(code.javaScript);
-    AppendLine(text, {});
-    AppendLine(text, {"<TITLE>Quorvane - Menu Preview</TITLE>"});
-    AppendLine(text, {"</HEAD>"});
-    AppendLine(text, {});
-    AppendLine(text, {"<BODY onload='rs();'><TABLE width=100% height=100% border=0><TR><TD "
-                      "align=\"center\" valign=\"middle\">"});
-    text.append(code.html);
-    AppendLine(text, {"<TR></TD></TABLE></BODY></HTML>"});
-    return text;
+    return Joined(PreviewPagePieces(code));
 }
 
 std::string FramesetPageText(std::string_view frameName) {

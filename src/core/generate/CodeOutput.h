@@ -3,6 +3,7 @@
 #include "generate/MenuCodeGenerator.h"
 #include "model/MenuProject.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,10 +15,17 @@ inline constexpr const char* kPreviewPageName = "quorvane_preview.html";
 inline constexpr const char* kFramesetPageName = "quorvane_preview_frameset.html";
 inline constexpr const char* kSecondFramePageName = "quorvane_preview_frame2.html";
 
+// A page as the pieces it is made of: the lines before the JavaScript block, the block, the
+// lines between, the HTML block and the lines after. Writing them in turn writes the page
+// without copying the blocks.
+using PagePieces = std::array<std::string_view, 5>;
+
 // <HEAD> ... </BODY>, from blocks generated for "file".
+PagePieces CodeFilePieces(const MenuCode& code);
 std::string CodeFileText(const MenuCode& code);
 
 // The whole preview page, from blocks generated for "preview".
+PagePieces PreviewPagePieces(const MenuCode& code);
 std::string PreviewPageText(const MenuCode& code);
 
 // The frameset around the preview page, for links into another frame.

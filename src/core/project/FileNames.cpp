@@ -3,11 +3,9 @@
 namespace project {
 
 std::string FileNameOf(std::string_view path) {
+    // A bare name is the file name itself.
     const auto cut = path.find_last_of("/\\");
-    if (cut == std::string_view::npos) {
-        return {};
-    }
-    return std::string(path.substr(cut + 1));
+    return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
 }
 
 std::string TruncateAtNul(std::string_view text) {

@@ -5,7 +5,8 @@
 
 namespace project {
 
-// The text after the last folder separator ('/' or '\'); empty when there is none.
+// The text after the last folder separator ('/', or '\' in names from Windows); the whole
+// text when there is none.
 std::string FileNameOf(std::string_view path);
 
 // The text before the first NUL character.

@@ -1,5 +1,7 @@
 #include "project/IniDocument.h"
 
+#include "project/IniLines.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -7,53 +9,7 @@ namespace project {
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t";
 constexpr std::string_view kLineEnd = "\r\n";
-
-std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(kBlanks);
-    return text.substr(first, last - first + 1);
-}
-
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// "[name]" gives the name; a missing closing bracket ends the name at the line end.
-std::optional<std::string_view> SectionName(std::string_view line) {
-    const std::string_view text = TrimBlanks(line);
-    if (!text.starts_with('[')) {
-        return std::nullopt;
-    }
-    const std::string_view inside = text.substr(1);
-    return TrimBlanks(inside.substr(0, inside.find(']')));
-}
-
-struct KeyLine {
-    std::string_view key;
-    std::string_view value;
-};
-
-std::optional<KeyLine> SplitKeyLine(std::string_view line) {
-    const auto equals = line.find('=');
-    if (equals == std::string_view::npos) {
-        return std::nullopt;
-    }
-    return KeyLine{TrimBlanks(line.substr(0, equals)), line.substr(equals + 1)};
-}
-
-std::string_view ReadValue(std::string_view stored) {
-    const std::string_view value = TrimBlanks(stored);
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front()) {
-        return value.substr(1, value.size() - 2);
-    }
-    return value;
-}
 
 // Where the key stands in the section's lines; nothing when it is not there.
 std::optional<std::size_t> FindKeyLine(const std::vector<std::string_view>& lines,
@@ -96,20 +52,10 @@ void AppendIniValue(std::string& out, std::string_view value) {
     out.append(safe, start + inner.size());
 }
 
-bool SameName(std::string_view left, std::string_view right) {
-    return std::equal(left.begin(), left.end(), right.begin(), right.end(),
-                      [](char a, char b) { return LowerAscii(a) == LowerAscii(b); });
-}
-
 CIniDocument::CIniDocument(std::string_view text) {
     std::string_view rest = Store(std::string(text));
-    // A line ends at CR LF, LF or a lone CR: values never hold either character.
     while (!rest.empty()) {
-        const auto end = rest.find_first_of(kLineEnd);
-        const std::string_view line = rest.substr(0, end);
-        const bool crLf = end != std::string_view::npos && rest.substr(end).starts_with(kLineEnd);
-        rest =
-            end == std::string_view::npos ? std::string_view() : rest.substr(end + (crLf ? 2 : 1));
+        const std::string_view line = TakeLine(rest);
         if (const auto name = SectionName(line)) {
             sections.push_back(Section{*name, {line}});
         } else if (sections.empty()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "project/IniLines.h"
+
 #include <cstddef>
 #include <deque>
 #include <functional>
@@ -17,9 +19,6 @@ void AppendIniSafe(std::string& out, std::string_view text);
 // A value as written to a line: safe, and a value that a read would take out of its enclosing
 // quotes gets one more pair, so quotes the user typed survive a save and a load.
 void AppendIniValue(std::string& out, std::string_view value);
-
-// Whether two section or key names match: ASCII letters without regard to case.
-bool SameName(std::string_view left, std::string_view right);
 
 // An INI file held in memory, read and changed the way the Windows profile functions do it:
 // section and key names match without regard to letter case, the first occurrence counts, values

@@ -17,6 +17,10 @@ inline constexpr std::string_view kLinkedSection = "Linked";
 inline constexpr std::string_view kSelectedSection = "Selected";
 inline constexpr std::string_view kSelectedKey = "SelectedItem";
 inline constexpr std::string_view kItemColorsSection = "ItemColors";
+inline constexpr std::string_view kMenuOptionsSection = "Menu Options";
+inline constexpr std::string_view kMenuStyleSection = "Adv Menu Opts";
+inline constexpr std::string_view kButtonOptionsSection = "Button Options";
+inline constexpr std::string_view kButtonStyleSection = "Adv Button Opts";
 
 // One field of every item: its section, and its key, the prefix followed by the item number.
 struct ItemField {
@@ -44,7 +48,7 @@ inline std::string ItemKey(const ItemField& field, std::size_t number) {
 template <class Project, class Fields>
 void VisitOptionFields(Project& project, Fields& fields) {
     auto& menu = project.menu;
-    fields.Section("Menu Options");
+    fields.Section(kMenuOptionsSection);
     fields.Choice("Navigate", menu.navigation);
     fields.Position("Align to Button", menu.buttonAlign);
     fields.Position("Target", menu.linkTarget);
@@ -52,7 +56,7 @@ void VisitOptionFields(Project& project, Fields& fields) {
     fields.Text("Menu Name", menu.menuName);
 
     auto& menuStyle = project.menuStyle;
-    fields.Section("Adv Menu Opts");
+    fields.Section(kMenuStyleSection);
     fields.Text("Text Color", menuStyle.textColor);
     fields.Text("BG Color", menuStyle.backColor);
     fields.Check("System Menu Colors", menuStyle.useSystemColors);
@@ -65,7 +69,7 @@ void VisitOptionFields(Project& project, Fields& fields) {
     fields.Check("Constrain Width", menuStyle.constrainWidth);
 
     auto& button = project.button;
-    fields.Section("Button Options");
+    fields.Section(kButtonOptionsSection);
     fields.Choice("Button Type", button.buttonKind);
     fields.Text("Button Text", button.buttonText);
     fields.Text("Button Graphic URL", button.imageUrl);
@@ -74,7 +78,7 @@ void VisitOptionFields(Project& project, Fields& fields) {
     fields.Text("Alt Text", button.altText);
 
     auto& buttonStyle = project.buttonStyle;
-    fields.Section("Adv Button Opts");
+    fields.Section(kButtonStyleSection);
     for (std::size_t index = 0; index < buttonStyle.colors.size(); ++index) {
         fields.Text("Color " + std::to_string(index), buttonStyle.colors[index]);
     }

@@ -1,8 +1,9 @@
 #include "project/AtomicFile.h"
-#include "project/IniDocument.h"
+#include "project/ItemSections.h"
 #include "project/NumericValue.h"
 #include "project/ProjectFields.h"
 #include "project/ProjectFile.h"
+#include "project/SectionIndex.h"
 #include "project/TextEncoding.h"
 
 #include <algorithm>
@@ -14,7 +15,7 @@ namespace {
 // The first field of the first line: leading blanks skipped, then a quoted text or the text up
 // to a comma.
 std::string_view HeaderField(std::string_view text) {
-    std::string_view line = text.substr(0, text.find_first_of("\r\n"));
+    std::string_view line = TakeLine(text);
     line.remove_prefix(std::min(line.find_first_not_of(" \t"), line.size()));
     if (line.starts_with('"')) {
         line.remove_prefix(1);
@@ -23,25 +24,33 @@ std::string_view HeaderField(std::string_view text) {
     return line.substr(0, line.find(','));
 }
 
-// Missing sections and keys read as the empty text.
-std::string_view ValueOf(const CIniDocument& document, std::string_view section,
-                         std::string_view key) {
-    return document.Find(section, key).value_or(std::string_view());
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+// Why a value was refused: its key, its section and what it held.
+std::string ValueRefusal(std::string_view section, std::string_view key, std::string_view value,
+                         std::string_view rule) {
+    return Quoted(key) + " in [" + std::string(section) + "] is " + Quoted(value) + ", " +
+           std::string(rule);
 }
 
 class COptionReader {
   public:
-    explicit COptionReader(const CIniDocument& iniDocument) : document(iniDocument) {}
+    explicit COptionReader(const CSectionIndex& index) : sections(index) {}
 
-    bool Refused() const { return refused; }
+    const std::string& Refusal() const { return refusal; }
 
-    void Section(std::string_view name) { section = name; }
+    void Section(std::string_view name) {
+        section = name;
+        lines = sections.Body(name);
+    }
     void Text(std::string_view key, std::string& field) { field = Read(key); }
     void FontSize(std::string_view key, std::string& field) {
         if (const auto text = NumericText(Read(key))) {
             field = *text;
         } else {
-            refused = true;
+            Refuse(key, "too large a number");
         }
     }
     void Check(std::string_view key, int& field) { Whole(key, 0, 2, field); }
@@ -61,83 +70,53 @@ class COptionReader {
     }
 
   private:
-    std::string_view Read(std::string_view key) const { return ValueOf(document, section, key); }
+    // Missing keys read as the empty text.
+    std::string_view Read(std::string_view key) const {
+        return FindValue(lines, key).value_or(std::string_view());
+    }
 
     void Whole(std::string_view key, int lowest, int highest, int& field) {
         const auto value = WholeNumberValue(Read(key));
         if (value && *value >= lowest && *value <= highest) {
             field = *value;
         } else {
-            refused = true;
+            Refuse(key, "not a whole number from " + std::to_string(lowest) + " to " +
+                            std::to_string(highest));
         }
     }
 
-    const CIniDocument& document;
+    void Refuse(std::string_view key, std::string_view rule) {
+        if (refusal.empty()) {
+            refusal = ValueRefusal(section, key, Read(key), rule);
+        }
+    }
+
+    const CSectionIndex& sections;
     std::string_view section;
-    bool refused = false;
+    std::string_view lines;
+    std::string refusal;
 };
 
-// The item number a key names: the field's prefix (any letter case) and the number written
-// plainly, as a lookup of that item's key would match it.
-std::optional<std::size_t> ItemNumberOf(std::string_view key, const ItemField& field,
-                                        std::size_t count) {
-    const std::string_view prefix = field.prefix;
-    if (key.size() <= prefix.size() || !SameName(key.substr(0, prefix.size()), prefix)) {
-        return std::nullopt;
+// The items the file holds, up to its count; the refusal when a value cannot be applied.
+std::string ReadItems(const CSectionIndex& sections, std::vector<model::MenuItem>& items) {
+    const std::string_view countText =
+        FindValue(sections.Body(kItemsSection), kItemCountKey).value_or("");
+    const auto count = WholeNumberValue(countText);
+    if (!count) {
+        return ValueRefusal(kItemsSection, kItemCountKey, countText, "too large a number");
     }
-    const std::string_view digits = key.substr(prefix.size());
-    std::size_t number = 0;
-    for (const char c : digits) {
-        if (c < '0' || c > '9' || number > count) {
-            return std::nullopt;
-        }
-        number = number * 10 + static_cast<std::size_t>(c - '0');
-    }
-    if (digits.front() == '0' || number > count) {
-        return std::nullopt;
-    }
-    return number;
-}
-
-// One pass over the field's section fills the field of every item; the first occurrence of a
-// key counts.
-void ReadColumn(const CIniDocument& document, const ItemField& field,
-                std::vector<model::MenuItem>& items) {
-    std::vector<bool> found(items.size());
-    document.ForEachValue(field.section, [&](std::string_view key, std::string_view value) {
-        const auto number = ItemNumberOf(key, field, items.size());
-        if (number && !found[*number - 1]) {
-            found[*number - 1] = true;
-            items[*number - 1].*field.member = value;
-        }
-    });
-}
-
-// A file cannot hold more items than lines, so a larger count is refused before anything is
-// allocated for it.
-bool ReadItems(const CIniDocument& document, std::size_t lineCount,
-               std::vector<model::MenuItem>& items) {
-    const auto count = WholeNumberValue(ValueOf(document, kItemsSection, kItemCountKey));
-    if (!count || (*count > 0 && static_cast<std::size_t>(*count) > lineCount)) {
-        return false;
-    }
-    const auto selected = NumericValue(ValueOf(document, kSelectedSection, kSelectedKey));
+    const std::string_view selectedText =
+        FindValue(sections.Body(kSelectedSection), kSelectedKey).value_or("");
+    const auto selected = NumericValue(selectedText);
     if (!selected && *count > 0) {
-        return false;
+        return ValueRefusal(kSelectedSection, kSelectedKey, selectedText, "too large a number");
     }
-    // Keys that are missing read as the empty text.
-    items.assign(static_cast<std::size_t>(std::max(*count, 0)),
-                 model::MenuItem{"", "", "", model::kNo, "", "", ""});
-    for (const ItemField& field : {kItemText, kItemUrl, kItemLinked}) {
-        ReadColumn(document, field, items);
-    }
-    for (const ItemField& field : kItemColorFields) {
-        ReadColumn(document, field, items);
-    }
+    FileItems read = ReadFileItems(sections, static_cast<std::size_t>(std::max(*count, 0)));
+    items = std::move(read.items);
     bool headingAbove = false;
     for (std::size_t index = 0; index < items.size(); ++index) {
         model::MenuItem& item = items[index];
-        if (*selected == static_cast<double>(index + 1)) {
+        if (*selected == static_cast<double>(read.NumberAt(index))) {
             item.selected = model::kYes;
         }
         // The read dropped any leading blanks, so the indent marker is made anew.
@@ -147,41 +126,57 @@ bool ReadItems(const CIniDocument& document, std::size_t lineCount,
             item.text.insert(0, model::kIndentMarker);
         }
     }
-    return true;
+    return {};
+}
+
+ProjectOrRefusal Refused(std::string reason) {
+    return {std::nullopt, std::move(reason)};
 }
 
 } // namespace
 
+ProjectOrRefusal ReadProjectTextOrRefusal(std::string_view bytes, const model::MenuProject& base) {
+    if (bytes.empty()) {
+        return Refused("the file is empty");
+    }
+    std::string decoded;
+    const std::string_view text = DecodedView(bytes, decoded);
+    if (HeaderField(text) != kProjectHeader) {
+        return Refused("the first line is not " + Quoted(kProjectHeader));
+    }
+    const CSectionIndex sections(
+        text, {kItemsSection, kUrlsSection, kLinkedSection, kSelectedSection, kItemColorsSection,
+               kMenuOptionsSection, kMenuStyleSection, kButtonOptionsSection, kButtonStyleSection});
+    model::MenuProject project = base;
+    if (auto refusal = ReadItems(sections, project.items); !refusal.empty()) {
+        return Refused(std::move(refusal));
+    }
+    COptionReader reader(sections);
+    VisitOptionFields(project, reader);
+    if (!reader.Refusal().empty()) {
+        return Refused(reader.Refusal());
+    }
+    return {std::move(project), {}};
+}
+
 std::optional<model::MenuProject> ReadProjectText(std::string_view bytes,
                                                   const model::MenuProject& base) {
-    if (bytes.empty()) {
-        return std::nullopt;
+    return ReadProjectTextOrRefusal(bytes, base).project;
+}
+
+ProjectOrRefusal LoadProjectFileOrRefusal(const std::filesystem::path& path,
+                                          const model::MenuProject& base) {
+    std::string error;
+    auto bytes = ReadWholeFile(path, error);
+    if (!bytes) {
+        return Refused(std::move(error));
     }
-    const std::string text = DecodeText(bytes);
-    if (HeaderField(text) != kProjectHeader) {
-        return std::nullopt;
-    }
-    const CIniDocument document(text);
-    model::MenuProject project = base;
-    const auto lineCount = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
-    if (!ReadItems(document, lineCount, project.items)) {
-        return std::nullopt;
-    }
-    COptionReader reader(document);
-    VisitOptionFields(project, reader);
-    if (reader.Refused()) {
-        return std::nullopt;
-    }
-    return project;
+    return ReadProjectTextOrRefusal(*bytes, base);
 }
 
 std::optional<model::MenuProject> LoadProjectFile(const std::filesystem::path& path,
                                                   const model::MenuProject& base) {
-    const auto bytes = ReadWholeFile(path);
-    if (!bytes) {
-        return std::nullopt;
-    }
-    return ReadProjectText(*bytes, base);
+    return LoadProjectFileOrRefusal(path, base).project;
 }
 
 } // namespace project

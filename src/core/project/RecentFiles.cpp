@@ -9,8 +9,10 @@ namespace project {
 std::vector<std::string> RecentMenuCaptions(const RecentList& stored) {
     std::vector<std::string> captions;
     for (std::size_t index = 0; index < stored.size(); ++index) {
+        // An entry without a folder ends the list, as it always has: a bare name cannot be
+        // opened again from another working folder.
         const std::string name = FileNameOf(stored[index]);
-        if (name.empty()) {
+        if (name.empty() || name.size() == stored[index].size()) {
             break;
         }
         captions.push_back("&" + std::to_string(index + 1) + ". " + name);

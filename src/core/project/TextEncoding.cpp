@@ -2,12 +2,14 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace project {
 
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::uint64_t kHighBits = 0x8080808080808080U;
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five unassigned bytes keep their
 // C1 control code points, as the Windows conversion does.
@@ -15,6 +17,12 @@ constexpr std::array<char16_t, 32> kWindows1252High = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+bool EightAscii(const char* at) {
+    std::uint64_t eight = 0;
+    std::memcpy(&eight, at, sizeof eight);
+    return (eight & kHighBits) == 0;
+}
 
 bool IsContinuation(unsigned char byte) {
     return (byte & 0xC0U) == 0x80U;
@@ -43,7 +51,11 @@ bool IsValidUtf8(std::string_view bytes) {
         char32_t code = 0;
         char32_t smallest = 0;
         if (lead < 0x80) {
+            // Plain ASCII, most of any file, is passed over eight bytes at a time.
             ++i;
+            while (bytes.size() - i >= sizeof(std::uint64_t) && EightAscii(bytes.data() + i)) {
+                i += sizeof(std::uint64_t);
+            }
             continue;
         }
         if ((lead & 0xE0U) == 0xC0U) {
@@ -101,6 +113,15 @@ std::string DecodeText(std::string_view bytes) {
     // the same before and after a save.
     std::erase(out, '\0');
     return out;
+}
+
+std::string_view DecodedView(std::string_view bytes, std::string& storage) {
+    if (!bytes.starts_with(kByteOrderMark) && bytes.find('\0') == std::string_view::npos &&
+        IsValidUtf8(bytes)) {
+        return bytes;
+    }
+    storage = DecodeText(bytes);
+    return storage;
 }
 
 } // namespace project

@@ -13,4 +13,8 @@ bool IsValidUtf8(std::string_view bytes);
 // dropped.
 std::string DecodeText(std::string_view bytes);
 
+// The text of `bytes` as DecodeText gives it, without a copy when the bytes already are that
+// text; otherwise decoded into `storage`.
+std::string_view DecodedView(std::string_view bytes, std::string& storage);
+
 } // namespace project
