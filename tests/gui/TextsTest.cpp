@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -21,7 +22,7 @@ QStringList Texts(const QString& name, QWidget& window) {
         }
     };
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
-        if (widget->window() != &window) {
+        if (widget->window() != &window || widget->objectName().startsWith("qt_")) {
             continue;
         }
         if (const auto* label = qobject_cast<const QLabel*>(widget);
@@ -37,6 +38,8 @@ QStringList Texts(const QString& name, QWidget& window) {
             for (int entry = 0; entry < list->count(); ++entry) {
                 add(widget, "entry", list->itemText(entry));
             }
+        } else if (const auto* dock = qobject_cast<const QDockWidget*>(widget)) {
+            add(widget, "title", dock->windowTitle());
         } else if (const auto* tabs = qobject_cast<const QTabWidget*>(widget)) {
             for (int page = 0; page < tabs->count(); ++page) {
                 add(widget, "page", tabs->tabText(page));

@@ -131,7 +131,7 @@ CommandActions::CommandActions(QObject* owner, QUndoStack& history)
           Keys(Command(owner, "mnuListPopRem", tr("Delete"), "delete", tr("Delete selected item.")),
                {QKeySequence(QKeySequence::Delete)}, true, Qt::WidgetWithChildrenShortcut)) {}
 
-QMenu* CommandActions::AddMenus(QMainWindow& window) const {
+QMenu* CommandActions::AddMenus(QMainWindow& window, QAction* previewPane) const {
     QMenuBar* bar = window.menuBar();
     QMenu* file = AddMenu(bar, "mnuFile", tr("&File"));
     file->addActions({newProject, loadProject, saveProject});
@@ -141,7 +141,7 @@ QMenu* CommandActions::AddMenus(QMainWindow& window) const {
     file->addAction(exit);
 
     AddMenu(bar, "mnuEdit", tr("&Edit"))->addActions({undo, redo});
-    AddMenu(bar, "mnuPrev", tr("&Preview"))->addAction(preview);
+    AddMenu(bar, "mnuPrev", tr("&Preview"))->addActions({preview, previewPane});
 
     QMenu* help = AddMenu(bar, "mnuHlp", tr("&Help"));
     help->addActions({helpTopics, tutorial, contextHelp, tipOfTheDay});

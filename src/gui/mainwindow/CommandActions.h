@@ -26,8 +26,9 @@ class CommandActions {
     CommandActions(QObject* owner, QUndoStack& history);
 
     // The menu bar: "&File" (its last entries are the recent files, added by their menu),
-    // "&Edit", "&Preview" and "&Help".
-    QMenu* AddMenus(QMainWindow& window) const;
+    // "&Edit", "&Preview" (with `previewPane`, which shows and hides the live preview) and
+    // "&Help".
+    QMenu* AddMenus(QMainWindow& window, QAction* previewPane) const;
     // Toolbar1, its buttons named by their keys.
     QToolBar* CreateMainToolbar(QWidget* parent) const;
     // tb2 below the item list, and the list's popup menu mnuListPop.

@@ -23,6 +23,8 @@
 #include "output/Preview.h"
 #include "platform/Documents.h"
 #include "platform/MessageBoxes.h"
+#include "platform/ProgramSettings.h"
+#include "preview/PreviewDock.h"
 #include "subclass/MSubclass.h"
 
 #include <QApplication>
@@ -61,7 +63,7 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowTitle(tr("Quorvane"));
     setWindowIcon(QIcon(":/icons/quorvane.png"));
     CreateControls();
-    recentMenu = new RecentFilesMenu(actions->AddMenus(*this));
+    recentMenu = new RecentFilesMenu(actions->AddMenus(*this, previewDock->toggleViewAction()));
     projectFiles =
         new ProjectFileCommands(*document, *defaults, *styleWindows, frame1, *recentMenu, this);
     helpCommands = new HelpCommands(*actions, this);
@@ -78,6 +80,7 @@ MainWindow::MainWindow(QWidget* parent)
     loading.repaint();
     subclass::SubclassAttach(*this, client, QEvent::Resize);
     styleWindows->LoadFonts(loading.Progress());
+    restoreState(platform::ProgramSettings().WindowState());
     PlaceControls();
     loading.close();
 
@@ -85,6 +88,7 @@ MainWindow::MainWindow(QWidget* parent)
     frame1->InitializeColorFields();
     setMinimumSize(size());
     help::ApplyWhatsThis(this);
+    FollowProjectInPreview();
 }
 
 MainWindow::~MainWindow() {
@@ -106,6 +110,28 @@ void MainWindow::CreateControls() {
     statusBar1->setObjectName("StatusBar1");
     toolbar1 = actions->CreateMainToolbar(client);
     styleWindows = new dialogs::StyleWindows(*document, *defaults, this);
+    previewDock = new preview::PreviewDock(
+        [this]() -> const model::MenuProject& { return document->Project(); }, this);
+    addDockWidget(Qt::RightDockWidgetArea, previewDock);
+}
+
+// Every change of the project, undo and redo included, reaches the preview through these.
+void MainWindow::FollowProjectInPreview() {
+    preview::PreviewPane* pane = previewDock->Pane();
+    const auto follow = [pane] { pane->ProjectChanged(); };
+    const document::ItemListModel* items = &document->Items();
+    for (const auto signal :
+         {&document::ItemListModel::rowsInserted, &document::ItemListModel::rowsRemoved}) {
+        connect(items, signal, pane, follow);
+    }
+    connect(items, &document::ItemListModel::rowsMoved, pane, follow);
+    connect(items, &document::ItemListModel::dataChanged, pane, follow);
+    connect(items, &document::ItemListModel::modelReset, pane, follow);
+    for (const auto signal :
+         {&document::MenuDocument::optionsChanged, &document::MenuDocument::menuStyleChanged,
+          &document::MenuDocument::buttonStyleChanged}) {
+        connect(document, signal, pane, follow);
+    }
 }
 
 void MainWindow::ConnectCommands() {
@@ -168,6 +194,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     output::DeletePreviewFiles();
+    platform::ProgramSettings().SetWindowState(saveState());
     event->accept();
 }
 
@@ -200,7 +227,10 @@ void MainWindow::PlaceControls() {
     command2->setGeometry(scale.Rect(kCommand2));
     const QSize clientSize = scale.Size(layout::kDesignClient);
     LayoutMainWindow(clientSize);
-    resize(clientSize.width(), clientSize.height() + menuBar()->sizeHint().height());
+    // The live preview takes its room beside the designed client area, never from it.
+    client->setMinimumSize(clientSize);
+    resize(sizeHint().expandedTo(
+        {clientSize.width(), clientSize.height() + menuBar()->sizeHint().height()}));
 }
 
 void MainWindow::LayoutMainWindow(const QSize& clientSize) {

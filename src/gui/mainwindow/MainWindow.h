@@ -20,6 +20,10 @@ class DesktopDefaults;
 class MenuDocument;
 } // namespace document
 
+namespace preview {
+class PreviewDock;
+}
+
 namespace mainwindow {
 
 class CommandActions;
@@ -31,7 +35,8 @@ class ProjectFileCommands;
 class RecentFilesMenu;
 
 // Form1, the main window: the item editor, the item list and the options of the open project,
-// the menus and toolbars of every command, and the resize handling of its client area.
+// the live preview beside them, the menus and toolbars of every command, and the resize handling
+// of its client area.
 class MainWindow : public QMainWindow, public subclass::ISubclass {
     Q_OBJECT
 
@@ -59,6 +64,7 @@ class MainWindow : public QMainWindow, public subclass::ISubclass {
     void PlaceControls();
     void LayoutMainWindow(const QSize& client);
     void GenerateCode(generate::CodeTarget target);
+    void FollowProjectInPreview();
 
     std::unique_ptr<document::DesktopDefaults> defaults;
     document::MenuDocument* document = nullptr;
@@ -79,6 +85,7 @@ class MainWindow : public QMainWindow, public subclass::ISubclass {
     RecentFilesMenu* recentMenu = nullptr;
     ProjectFileCommands* projectFiles = nullptr;
     HelpCommands* helpCommands = nullptr;
+    preview::PreviewDock* previewDock = nullptr;
 };
 
 } // namespace mainwindow

@@ -59,6 +59,16 @@ void ProgramSettings::SetShowTipsAtStartup(int show) const {
     SetValue("Options", "Show Tips at Startup", QString::number(show));
 }
 
+QByteArray ProgramSettings::WindowState() const {
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, "Brindlecote", "Quorvane");
+    return store.value("Window/State").toByteArray();
+}
+
+void ProgramSettings::SetWindowState(const QByteArray& state) const {
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, "Brindlecote", "Quorvane");
+    store.setValue("Window/State", state);
+}
+
 bool ProgramSettings::NoticeWanted(const QString& key) const {
     return Value(kMessages, key, kYes) == kYes;
 }

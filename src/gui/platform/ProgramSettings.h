@@ -2,6 +2,7 @@
 
 #include "project/RecentFiles.h"
 
+#include <QByteArray>
 #include <QString>
 
 namespace platform {
@@ -23,6 +24,11 @@ class ProgramSettings {
     // The stored "Show Tips at Startup" text, "1" when there is none.
     QString ShowTipsAtStartup() const;
     void SetShowTipsAtStartup(int show) const;
+
+    // The main window's docks (the live preview shown or hidden, where, and its size); empty
+    // before the first close.
+    QByteArray WindowState() const;
+    void SetWindowState(const QByteArray& state) const;
 
     // Whether the notice stored under `key` in "Messages" is still wanted: "yes", or no value.
     bool NoticeWanted(const QString& key) const;

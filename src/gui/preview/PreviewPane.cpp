@@ -46,6 +46,10 @@ PreviewPane::PreviewPane(ProjectSource source, QWidget* parent)
     layout->addWidget(tried);
 }
 
+QSize PreviewPane::sizeHint() const {
+    return {fontMetrics().averageCharWidth() * 44, fontMetrics().lineSpacing() * 16};
+}
+
 void PreviewPane::ProjectChanged() {
     stale = true;
     if (isVisible()) {

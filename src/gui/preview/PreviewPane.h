@@ -26,6 +26,9 @@ class PreviewPane : public QWidget {
 
     explicit PreviewPane(ProjectSource project, QWidget* parent = nullptr);
 
+    // Room for a menu and the line below it.
+    QSize sizeHint() const override;
+
   public slots:
     // The project changed: the pane follows once the changes pause.
     void ProjectChanged();
