@@ -1,3 +1,4 @@
+#include "../core/TestFolder.h"
 #include "HeadlessRun.h"
 #include "cli/CommandLine.h"
 #include "generate/CodeOutput.h"
@@ -26,19 +27,8 @@ generate::MenuCode ExampleCode(const std::string& name, generate::CodeTarget tar
     return generate::GenerateMenuCode(*project, target);
 }
 
-class ScratchFolder {
-  public:
-    ScratchFolder()
-        : path(fs::temp_directory_path() / ("quorvane-cli-" + std::to_string(++count))) {
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~ScratchFolder() { fs::remove_all(path); }
-    const fs::path path;
-
-  private:
-    static inline int count = 0;
-};
+// Each test has a folder of its own, also when the tests run side by side.
+using ScratchFolder = CTestFolder;
 
 std::string Slurp(const fs::path& path) {
     return project::ReadWholeFile(path).value_or("<missing>");

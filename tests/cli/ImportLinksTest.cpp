@@ -1,3 +1,4 @@
+#include "../core/TestFolder.h"
 #include "HeadlessRun.h"
 #include "cli/CommandLine.h"
 #include "project/ProjectFile.h"
@@ -13,11 +14,8 @@ namespace {
 
 const fs::path kSite = fs::path(QUORVANE_IMPORT_FILES) / "site";
 
-struct Scratch {
-    Scratch() { fs::create_directories(path); }
-    ~Scratch() { fs::remove_all(path); }
-    const fs::path path = fs::temp_directory_path() / "quorvane-cli-import";
-};
+// Each test has a folder of its own, also when the tests run side by side.
+using Scratch = CTestFolder;
 
 } // namespace
 
