@@ -39,6 +39,7 @@ class CommandActions {
 
     QAction* const newProject;
     QAction* const loadProject;
+    QAction* const importLinks;
     QAction* const saveProject;
     QAction* const copyCode;
     QAction* const saveCode;
