@@ -249,9 +249,9 @@ void ImportDialog::Read() {
                                     "press Read Links."));
             return;
         }
-        const std::filesystem::path path = given.toStdString();
+        const std::filesystem::path path = given.toStdU16String();
         if (optFolder->isChecked()) {
-            options.baseFolder = txtBaseFolder->text().trimmed().toStdString();
+            options.baseFolder = txtBaseFolder->text().trimmed().toStdU16String();
         }
         sourceName = QString::fromStdString(importing::DisplayName(path));
         job = [path, options] { return importing::ImportPath(path, options); };
