@@ -35,6 +35,7 @@ bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/benchmarks/quorvane_startup_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/benchmarks/quorvane_window_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/benchmarks/quorvane_undo_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/benchmarks/quorvane_import_window_bench
 	QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 \
 		$(BUILD_DIR)/benchmarks/quorvane_preview_bench
 	$(BUILD_DIR)/benchmarks/quorvane_process_bench

@@ -154,8 +154,8 @@ class AccessibilityAndHelpTest : public QObject {
         QStringList faults;
         int controls = 0;
         ForEachWindow([&faults, &controls](const QString& name, QWidget& window) {
-            const bool explained =
-                name == "Form1" || name == "frmAdvMnuOp" || name == "FrmAdvBttnOp";
+            const bool explained = name == "Form1" || name == "frmAdvMnuOp" ||
+                                   name == "FrmAdvBttnOp" || name == "frmImport";
             QList<QTabWidget*> tabs = window.findChildren<QTabWidget*>();
             for (int page = 0; page < 2; ++page) {
                 for (QTabWidget* pages : tabs) {

@@ -109,7 +109,7 @@ class MainWindowTest : public QObject {
         }
         QCOMPARE(keys.join(' '), QString("newproj loadproj saveproj undo redo savecodeclip "
                                          "savecodefile preview help wthis about movup movdn edit "
-                                         "delete"));
+                                         "delete import"));
     }
 
     // The rules are the engine's; this shows that every control follows them.

@@ -66,6 +66,9 @@ constexpr WhatsThisEntry kEntries[] = {
     WT("Form1", "delete",
        "Removes the selected entry from the menu, after asking you; the Delete key does the same "
        "in the list."),
+    WT("Form1", "import",
+       "Adds entries from links you already have: browser bookmarks, a sitemap, a site folder, a "
+       "web page or pasted addresses. You can also drop such a file or folder on the list."),
 
     // The options panel.
     WT("Form1", "SSTab1", "The settings of the whole menu and of its submit button, on two tabs."),
@@ -198,6 +201,50 @@ constexpr WhatsThisEntry kEntries[] = {
     WT("FrmAdvBttnOp", "txtBT",
        "The thickness of the button's borders in pixels. Borders show only when the button uses "
        "colours of your own and No Border is clear."),
+
+    // Import Links.
+    WT("frmImport", "optFile",
+       "Imports the links of a file: a browser's bookmarks file, a sitemap (.xml or .xml.gz), a "
+       "web page or a text file of addresses."),
+    WT("frmImport", "txtFile",
+       "The file to import from. Press Read Links after typing its path, or choose it with "
+       "Browse."),
+    WT("frmImport", "cmdFile", "Chooses the file to import from and reads its links."),
+    WT("frmImport", "optFolder",
+       "Imports every web page of a folder of your site, with the page's title as its text. "
+       "Subfolders become headings."),
+    WT("frmImport", "txtFolder",
+       "The site folder to import from. Press Read Links after typing its path, or choose it with "
+       "Browse."),
+    WT("frmImport", "cmdFolder", "Chooses the site folder to import from and reads its pages."),
+    WT("frmImport", "optText", "Imports the links typed or pasted into the box beside it."),
+    WT("frmImport", "txtPaste",
+       "Paste links here, one a line: an address alone, or a text followed by a tab or | and the "
+       "address. Then press Read Links."),
+    WT("frmImport", "txtBase",
+       "The address that relative addresses are resolved against, such as https://example.com/; "
+       "for a site folder, the address the folder is published at. Leave it empty to keep "
+       "addresses relative."),
+    WT("frmImport", "txtBaseFolder",
+       "For a site folder: a folder that holds it, which its addresses are made relative to. "
+       "Leave it empty to make them relative to the site folder itself."),
+    WT("frmImport", "cmdBaseFolder",
+       "Chooses the folder that a site folder's addresses start from."),
+    WT("frmImport", "cmdRead",
+       "Reads the chosen file, folder or pasted text again, with the base address and folder "
+       "given."),
+    WT("frmImport", "tvLinks",
+       "The links found, under their headings. Untick what you do not want, and double-click a "
+       "text or an address to change it."),
+    WT("frmImport", "optAppend", "Adds the ticked links after the last entry of the menu."),
+    WT("frmImport", "optInsert",
+       "Adds the ticked links after the entry selected in the list of the main window."),
+    WT("frmImport", "chkPreselect",
+       "Makes the first added entry the one the menu shows when the page loads. It is offered "
+       "while no entry of the menu is preselected."),
+    WT("frmImport", "cmdAdd",
+       "Adds the ticked links to the menu, with their headings, and closes the window."),
+    WT("frmImport", "cmdCancel", "Closes the window without adding anything to the menu."),
 
     // The buttons both style windows share.
     WT("", "Command8", "Keeps your changes and closes the window."),

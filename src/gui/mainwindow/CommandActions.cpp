@@ -87,6 +87,8 @@ CommandActions::CommandActions(QObject* owner, QUndoStack& history)
       loadProject(Keys(Command(owner, "mnuFileLoad", tr("&Load Saved Menu Project"), "loadproj",
                                tr("Load saved menu project")),
                        QKeySequence::keyBindings(QKeySequence::Open))),
+      importLinks(Command(owner, "mnuFileImport", tr("&Import Links..."), "import",
+                          tr("Import links from bookmarks, a sitemap, a site folder or a page"))),
       saveProject(Keys(Command(owner, "mnuFileSaveProj", tr("&Save Menu Project"), "saveproj",
                                tr("Save current menu project")),
                        QKeySequence::keyBindings(QKeySequence::Save))),
@@ -134,7 +136,7 @@ CommandActions::CommandActions(QObject* owner, QUndoStack& history)
 QMenu* CommandActions::AddMenus(QMainWindow& window, QAction* previewPane) const {
     QMenuBar* bar = window.menuBar();
     QMenu* file = AddMenu(bar, "mnuFile", tr("&File"));
-    file->addActions({newProject, loadProject, saveProject});
+    file->addActions({newProject, loadProject, importLinks, saveProject});
     AddSeparator(file, "mnuFileSep1");
     file->addActions({copyCode, saveCode});
     AddSeparator(file, "mnuFileSep2");
@@ -157,7 +159,7 @@ QToolBar* CommandActions::CreateMainToolbar(QWidget* parent) const {
 }
 
 QToolBar* CommandActions::CreateItemToolbar(QWidget* parent) const {
-    return Toolbar(parent, "tb2", 16, {moveUp, moveDown, edit, remove});
+    return Toolbar(parent, "tb2", 16, {moveUp, moveDown, edit, remove, nullptr, importLinks});
 }
 
 QMenu* CommandActions::CreateItemPopup(QWidget* parent) const {

@@ -40,6 +40,7 @@ class CommandActions {
 
     QAction* const newProject;
     QAction* const loadProject;
+    QAction* const importLinks;
     QAction* const saveProject;
     QAction* const copyCode;
     QAction* const saveCode;

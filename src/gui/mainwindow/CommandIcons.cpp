@@ -17,6 +17,7 @@ QIcon CommandIcon(const QString& key) {
     static const QHash<QString, QString> themeNames{
         {"newproj", "document-new"},
         {"loadproj", "document-open"},
+        {"import", "document-import"},
         {"saveproj", "document-save"},
         {"savecodeclip", "edit-copy"},
         {"savecodefile", "document-save-as"},

@@ -10,6 +10,7 @@
 #include "help/WhatsThisTexts.h"
 #include "mainwindow/CommandActions.h"
 #include "mainwindow/HelpCommands.h"
+#include "mainwindow/ImportCommands.h"
 #include "mainwindow/ItemCommands.h"
 #include "mainwindow/ItemEditor.h"
 #include "mainwindow/ItemListPanel.h"
@@ -158,6 +159,7 @@ void MainWindow::ConnectCommands() {
     connect(command2, &QPushButton::clicked, this,
             [this] { platform::OpenDocument(this, QString::fromUtf8(model::kTemplateSite)); });
     new ItemCommands(*document, frame1, frame2, *actions, this);
+    new ImportCommands(*document, frame2, *actions, this);
 }
 
 void MainWindow::ShowStartupTip() {

@@ -37,7 +37,8 @@ std::optional<QString> AnswerFromTest(const DialogRequest& request) {
     return name;
 }
 
-QString RunDialog(QWidget* owner, QFileDialog::AcceptMode mode, const DialogRequest& request) {
+QString RunDialog(QWidget* owner, QFileDialog::AcceptMode mode, QFileDialog::FileMode fileMode,
+                  const DialogRequest& request) {
     if (const std::optional<QString> answer = AnswerFromTest(request)) {
         return *answer;
     }
@@ -45,8 +46,8 @@ QString RunDialog(QWidget* owner, QFileDialog::AcceptMode mode, const DialogRequ
     QFileDialog dialog(owner, request.title, StartFolderOf(request.initialFolder));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
+    dialog.setFileMode(fileMode);
+    dialog.setOption(QFileDialog::ShowDirsOnly, fileMode == QFileDialog::Directory);
     const QStringList filters = QtNameFilters(request.filter);
     dialog.setNameFilters(filters);
     if (mode == QFileDialog::AcceptSave) {
@@ -68,12 +69,19 @@ QString RunDialog(QWidget* owner, QFileDialog::AcceptMode mode, const DialogRequ
 
 QString ShowOpenDialog(QWidget* owner, const QString& filter, const QString& title,
                        const QString& initialFolder) {
-    return RunDialog(owner, QFileDialog::AcceptOpen, {title, filter, initialFolder, {}});
+    return RunDialog(owner, QFileDialog::AcceptOpen, QFileDialog::ExistingFile,
+                     {title, filter, initialFolder, {}});
+}
+
+QString ShowFolderDialog(QWidget* owner, const QString& title, const QString& initialFolder) {
+    return RunDialog(owner, QFileDialog::AcceptOpen, QFileDialog::Directory,
+                     {title, {}, initialFolder, {}});
 }
 
 QString ShowSaveDialog(QWidget* owner, const QString& filter, const QString& title,
                        const QString& initialFolder, const QString& presetName) {
-    return RunDialog(owner, QFileDialog::AcceptSave, {title, filter, initialFolder, presetName});
+    return RunDialog(owner, QFileDialog::AcceptSave, QFileDialog::AnyFile,
+                     {title, filter, initialFolder, presetName});
 }
 
 void QueueFileName(const QString& path) {

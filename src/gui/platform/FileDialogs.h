@@ -17,6 +17,9 @@ QString ShowOpenDialog(QWidget* owner, const QString& filter, const QString& tit
 QString ShowSaveDialog(QWidget* owner, const QString& filter, const QString& title,
                        const QString& initialFolder, const QString& presetName);
 
+// The chosen folder, or empty when the user cancelled.
+QString ShowFolderDialog(QWidget* owner, const QString& title, const QString& initialFolder);
+
 // Test seam: the next dialog returns this path (empty: cancelled) without being shown, and
 // records what it was asked. While message boxes answer automatically, a dialog with no name
 // queued is cancelled (and recorded) instead of shown.

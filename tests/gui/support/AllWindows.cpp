@@ -3,6 +3,7 @@
 #include "auxwindows/TipsFile.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/GeneratedCodeDialog.h"
+#include "dialogs/ImportDialog.h"
 #include "dialogs/LoadingWindow.h"
 #include "dialogs/NoticeDialog.h"
 #include "dialogs/TellFriendsDialog.h"
@@ -48,6 +49,8 @@ void ForEachWindow(const std::function<void(const QString& name, QWidget& window
         dialogs::NoticeDialog window(notice, &main);
         Visit(visit, name, window);
     }
+    dialogs::ImportDialog import(main.Document(), std::nullopt, &main);
+    Visit(visit, "frmImport", import);
     dialogs::LoadingWindow loading(&main);
     Visit(visit, "Form2", loading);
 }

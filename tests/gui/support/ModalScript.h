@@ -38,6 +38,8 @@ class ModalScript {
     struct State {
         std::deque<Step> steps;
         QStringList unexpected;
+        // The windows steps are acting on: left to them while they wait for something.
+        QList<QWidget*> acting;
         bool stopped = false;
     };
 
@@ -49,7 +51,7 @@ class ModalScript {
             }
             Schedule(state);
             QPointer<QWidget> window = QApplication::activeModalWidget();
-            if (window == nullptr || !window->isVisible()) {
+            if (window == nullptr || !window->isVisible() || state->acting.contains(window)) {
                 return;
             }
             if (state->steps.empty() || !state->steps.front().matches(window)) {
@@ -59,7 +61,9 @@ class ModalScript {
             }
             const Step step = state->steps.front();
             state->steps.pop_front();
+            state->acting.append(window);
             step.act(window);
+            state->acting.removeLast();
             if (window != nullptr && window->isVisible()) {
                 state->unexpected << window->objectName() + " left open";
                 static_cast<QDialog*>(window.data())->reject();

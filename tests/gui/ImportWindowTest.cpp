@@ -1,0 +1,219 @@
+#include "dialogs/ImportDialog.h"
+#include "platform/FileDialogs.h"
+#include "support/Controls.h"
+#include "support/ModalScript.h"
+#include "support/TestEnvironment.h"
+
+#include <QLabel>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+using dialogs::ImportDialog;
+using mainwindow::MainWindow;
+
+namespace {
+
+const QString kFiles = QStringLiteral(QT_TESTCASE_SOURCEDIR "/import/files/");
+
+QAbstractItemModel& Links(const QDialog& dialog) {
+    return *Find<QTreeView>(dialog, "tvLinks")->model();
+}
+
+QString Messages(const QDialog& dialog) {
+    return Find<QLabel>(dialog, "lblMessages")->text();
+}
+
+// Each row of the tree as "text|address|note|box" (box: + ticked, ~ partly, - not), a group's
+// entries indented below it.
+QStringList Shown(const QAbstractItemModel& model, const QModelIndex& parent = {}) {
+    QStringList rows;
+    for (int row = 0; row < model.rowCount(parent); ++row) {
+        const QModelIndex index = model.index(row, 0, parent);
+        const int box = index.data(Qt::CheckStateRole).toInt();
+        rows << QString(parent.isValid() ? "  " : "") + index.data().toString() + '|' +
+                    index.siblingAtColumn(1).data().toString() + '|' +
+                    index.siblingAtColumn(2).data().toString() + '|' + QString("-~+")[box];
+        rows << Shown(model, index);
+    }
+    return rows;
+}
+
+// A cell edited as the user does: F2, the new text, Return.
+void Edit(const QDialog& dialog, const QModelIndex& index, const QString& text) {
+    auto* tree = Find<QTreeView>(dialog, "tvLinks");
+    tree->setCurrentIndex(index);
+    QTest::keyClick(tree, Qt::Key_F2);
+    // Editors closed earlier are hidden until they are deleted.
+    QLineEdit* editor = nullptr;
+    for (auto* box : tree->findChildren<QLineEdit*>()) {
+        editor = box->isVisible() ? box : editor;
+    }
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+    const QPointer<QLineEdit> open = editor;
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The editor commits and closes once the key has been handled.
+    QTRY_VERIFY(open == nullptr || open->isHidden());
+}
+
+void Untick(const QDialog& dialog, const QModelIndex& index) {
+    Links(dialog).setData(index, Qt::Unchecked, Qt::CheckStateRole);
+}
+
+} // namespace
+
+class ImportWindowTest : public QObject {
+    Q_OBJECT
+
+    TestEnvironment environment;
+
+  private slots:
+    void bookmarksAreTickedEditedAndInsertedAfterTheSelectedRow() {
+        MainWindow window;
+        AddItem(window, "Home", "index.html");
+        AddItem(window, "Contact", "contact.html");
+        SelectRow(window, 0);
+        ModalScript user;
+        user.Then<ImportDialog>([&window](ImportDialog& dialog) {
+            QCOMPARE(dialog.objectName() + ' ' + dialog.windowTitle(),
+                     QString("frmImport Import Links"));
+            // The list already has its preselected item.
+            QVERIFY(!Find<QCheckBox>(dialog, "chkPreselect")->isVisible());
+            platform::QueueFileName(kFiles + "bookmarks.html");
+            Click(dialog, "cmdFile");
+            QAbstractItemModel& links = Links(dialog);
+            QTRY_VERIFY(links.rowCount() > 0);
+            QCOMPARE(Shown(links),
+                     (QStringList{
+                         "Daily News|https://news.example.org/||+",
+                         "Work|||~",
+                         "  Café & Wiki|https://wiki.example.com/Caf%C3%A9?a=1&b=2||+",
+                         "  Mail the team|mailto:team@example.com||-",
+                         "  News again|https://news.example.org/|Same address as above|-",
+                         "Work / Tools|||+",
+                         "  Build <CI>|https://tools.example.com/build||+",
+                         "Unclosed|||+",
+                         "  Cart|https://shop.example.com/cart||+",
+                     }));
+            QCOMPARE(Messages(dialog), QString("1 link to a script was skipped.\n1 link to a "
+                                               "page of the browser was skipped."));
+
+            Untick(dialog, links.index(0, 0));
+            Untick(dialog, links.index(2, 0));
+            QCOMPARE(Shown(links).at(6),
+                     QString("  Build <CI>|https://tools.example.com/build||-"));
+            Edit(dialog, links.index(3, 0), "Shop");
+            Edit(dialog, links.index(0, 1, links.index(3, 0)), "https://shop.example.com/");
+            Edit(dialog, links.index(0, 0, links.index(1, 0)), " ");
+            QCOMPARE(Shown(links).mid(7),
+                     (QStringList{"Shop|||+", "  Cart|https://shop.example.com/||+"}));
+            QCOMPARE(window.Document().Items().rowCount(), 2);
+            Click(dialog, "optInsert");
+            Click(dialog, "cmdAdd");
+        });
+        Trigger(window, "mnuFileImport");
+        QVERIFY2(user.Done() && user.Unexpected().isEmpty(),
+                 qPrintable(user.Unexpected().join(',')));
+        const QStringList imported = Rows(window);
+        QCOMPARE(imported,
+                 (QStringList{"Home|Yes|index.html|Yes|Default|Default|No",
+                              "Work|No||No|Default|Default|Yes*",
+                              "   Café & Wiki|Yes|https://wiki.example.com/Caf%C3%A9?a=1&b=2|No|"
+                              "Default|Default|No",
+                              "Shop|No||No|Default|Default|Yes*",
+                              "   Cart|Yes|https://shop.example.com/|No|Default|Default|No",
+                              "Contact|Yes|contact.html|No|Default|Default|No"}));
+        QCOMPARE(SelectedRow(window), 1);
+        QVERIFY(window.Document().Changed());
+        // The import is one step of the history.
+        Trigger(window, "mnuEditUndo");
+        QCOMPARE(Rows(window).size(), 2);
+        QCOMPARE(SelectedRow(window), 0);
+        Trigger(window, "mnuEditRedo");
+        QCOMPARE(Rows(window), imported);
+    }
+
+    void cancelChangesNothingAndTheFirstEntryIsPreselectedOnlyWhenAsked() {
+        MainWindow window;
+        ModalScript user;
+        user.Then<ImportDialog>([](ImportDialog& dialog) {
+            QVERIFY(!Find(dialog, "optInsert")->isEnabled());
+            platform::QueueFileName(kFiles + "site");
+            Click(dialog, "cmdFolder");
+            QTRY_VERIFY(Links(dialog).rowCount() > 0);
+            Click(dialog, "cmdCancel");
+        });
+        user.Then<ImportDialog>([](ImportDialog& dialog) {
+            Find<QPlainTextEdit>(dialog, "txtPaste")
+                ->insertPlainText("Start\tindex.html\n/our-team.html");
+            Retype(dialog, "txtBase", "https://example.com/a/");
+            Click(dialog, "cmdRead");
+            QTRY_COMPARE(Links(dialog).rowCount(), 2);
+            Click(dialog, "chkPreselect");
+            Click(dialog, "cmdAdd");
+        });
+        Trigger(window, "mnuFileImport");
+        QCOMPARE(Rows(window), QStringList());
+        QVERIFY(!window.Document().Changed());
+        Trigger(window, "mnuFileImport");
+        QVERIFY2(user.Done() && user.Unexpected().isEmpty(),
+                 qPrintable(user.Unexpected().join(',')));
+        QCOMPARE(Rows(window),
+                 (QStringList{"Start|Yes|https://example.com/a/index.html|Yes|Default|Default|No",
+                              "Our team|Yes|https://example.com/our-team.html|No|Default|Default|"
+                              "No"}));
+    }
+
+    void aSourceThatCannotBeReadIsExplainedInTheWindow() {
+        MainWindow window;
+        ImportDialog dialog(window.Document(), std::nullopt, &window);
+        QSignalSpy read(&dialog, &ImportDialog::linksRead);
+        dialog.ReadSource(kFiles + "bad/truncated.xml.gz");
+        QVERIFY(read.wait());
+        QCOMPARE(Messages(dialog),
+                 QString("The file truncated.xml.gz is a damaged or incomplete gzip file."));
+        QCOMPARE(Links(dialog).rowCount(), 0);
+        QVERIFY(!Find(dialog, "cmdAdd")->isEnabled());
+
+        Retype(dialog, "txtBase", "example.com");
+        dialog.ReadSource(kFiles + "links.html");
+        QVERIFY(read.wait());
+        QCOMPARE(Messages(dialog), QString("The base address example.com is not a complete "
+                                           "address such as https://example.com/."));
+        QCOMPARE(Rows(window), QStringList());
+    }
+
+    void aFileDroppedOnTheListOpensTheWindowWithIt() {
+        MainWindow window;
+        QWidget* list = List(window)->viewport();
+        QMimeData text;
+        text.setText("https://example.com/");
+        QDragEnterEvent refused({5, 5}, Qt::CopyAction, &text, Qt::LeftButton, {});
+        QApplication::sendEvent(list, &refused);
+        QVERIFY(!refused.isAccepted());
+
+        QMimeData file;
+        file.setUrls({QUrl::fromLocalFile(kFiles + "links.html")});
+        QDragEnterEvent enter({5, 5}, Qt::CopyAction, &file, Qt::LeftButton, {});
+        QApplication::sendEvent(list, &enter);
+        QVERIFY(enter.isAccepted());
+        ModalScript user;
+        user.Then<ImportDialog>([](ImportDialog& dialog) {
+            QCOMPARE(Find<QLineEdit>(dialog, "txtFile")->text(), kFiles + "links.html");
+            QTRY_COMPARE(Links(dialog).rowCount(), 8);
+            Click(dialog, "cmdAdd");
+        });
+        QDropEvent drop({5, 5}, Qt::CopyAction, &file, Qt::LeftButton, {});
+        QApplication::sendEvent(list, &drop);
+        QVERIFY(drop.isAccepted());
+        QTRY_VERIFY(user.Done());
+        QVERIFY(user.Unexpected().isEmpty());
+        const QStringList rows = Rows(window);
+        QCOMPARE(rows.size(), 7);
+        QCOMPARE(rows.front(), QString("Home|Yes|index.html|No|Default|Default|No"));
+    }
+};
+
+QTEST_MAIN(ImportWindowTest)
+#include "ImportWindowTest.moc"
