@@ -11,9 +11,13 @@
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineSettings>
+#include <algorithm>
 
 namespace preview {
 namespace {
+
+// Smaller than this a menu is no longer readable.
+constexpr double kSmallestZoom = 0.5;
 
 // A page shown from memory travels as a data: address, which Chromium cuts off at 2 MB.
 constexpr qsizetype kAddressLimit = 2 * 1024 * 1024;
@@ -120,6 +124,21 @@ void PreviewView::Loaded(bool ok) {
     page()->runJavaScript(
         QString("quorvanePreview.settle(%1, %2)").arg(QString::fromUtf8(changes)).arg(shown),
         QWebEngineScript::ApplicationWorld);
+    FitToWidth();
+}
+
+// The page is made for a whole browser window; a narrow pane shows all of it, smaller.
+void PreviewView::FitToWidth() {
+    page()->runJavaScript("[document.documentElement.scrollWidth, window.innerWidth]",
+                          QWebEngineScript::ApplicationWorld, [this](const QVariant& widths) {
+                              const QVariantList pair = widths.toList();
+                              const double content = pair.value(0).toDouble();
+                              const double room = pair.value(1).toDouble();
+                              if (content > room && room > 0) {
+                                  setZoomFactor(
+                                      std::max(kSmallestZoom, zoomFactor() * room / content));
+                              }
+                          });
 }
 
 void PreviewView::Rendered(int serial) {

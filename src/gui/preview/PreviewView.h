@@ -42,6 +42,7 @@ class PreviewView : public QWebEngineView {
   private:
     void Load();
     void Loaded(bool ok);
+    void FitToWidth();
     void Rendered(int serial);
 
     std::unique_ptr<QTemporaryDir> folder; // none when there is no private folder
