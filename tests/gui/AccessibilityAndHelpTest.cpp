@@ -176,9 +176,7 @@ class AccessibilityAndHelpTest : public QObject {
         platform::ClearOpenedDocuments();
         platform::ClearShownMessages();
         mainwindow::MainWindow window;
-        Trigger(window, "mnuHlpCont");
-        Click(window, "help");
-        Trigger(window, "mnuHelpTut");
+        Click(window, {"mnuHlpCont", "help", "mnuHelpTut"});
         const QString folder = QCoreApplication::applicationDirPath() + "/help/";
         QCOMPARE(
             platform::OpenedDocuments(),

@@ -109,8 +109,7 @@ class ImportWindowTest : public QObject {
             QCOMPARE(Shown(links).mid(7),
                      (QStringList{"Shop|||+", "  Cart|https://shop.example.com/||+"}));
             QCOMPARE(window.Document().Items().rowCount(), 2);
-            Click(dialog, "optInsert");
-            Click(dialog, "cmdAdd");
+            Click(dialog, {"optInsert", "cmdAdd"});
         });
         Trigger(window, "mnuFileImport");
         QVERIFY2(user.Done() && user.Unexpected().isEmpty(),
@@ -150,8 +149,7 @@ class ImportWindowTest : public QObject {
             Retype(dialog, "txtBase", "https://example.com/a/");
             Click(dialog, "cmdRead");
             QTRY_COMPARE(Links(dialog).rowCount(), 2);
-            Click(dialog, "chkPreselect");
-            Click(dialog, "cmdAdd");
+            Click(dialog, {"chkPreselect", "cmdAdd"});
         });
         Trigger(window, "mnuFileImport");
         QCOMPARE(Rows(window), QStringList());

@@ -289,9 +289,7 @@ class MainWindowTest : public QObject {
     void webLinksOpenTheirAddressesAndNoDisplayStartsNoWindow() {
         MainWindow window;
         platform::ClearOpenedDocuments();
-        Click(window, "Command1");
-        Click(window, "Command2");
-        Trigger(window, "mnuHelpMFS");
+        Click(window, {"Command1", "Command2", "mnuHelpMFS"});
         QCOMPARE(platform::OpenedDocuments(),
                  (QStringList{"https://www.brindlecote.example/buttons/",
                               "https://templates.brindlecote.example",

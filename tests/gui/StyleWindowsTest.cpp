@@ -124,8 +124,7 @@ class StyleWindowsTest : public QObject {
         Type(menu, "txtMW", "2x00");
         Find<QSlider>(menu, "Slider1")->triggerAction(QSlider::SliderSingleStepAdd);
         QCOMPARE(menuStates(), QString("++++200,#ABCDEF,510"));
-        Click(menu, "chkconstmnuwdth");
-        Click(menu, "chkmnusysclr");
+        Click(menu, {"chkconstmnuwdth", "chkmnusysclr"});
         QCOMPARE(menuStates(), QString("----200,#ABCDEF,510"));
 
         auto& button = *window.findChild<ButtonStyleDialog*>();
@@ -134,8 +133,7 @@ class StyleWindowsTest : public QObject {
             return States(button, {"txtclr0", "txtclr1", "txtclr2", "txtclr3", "txtclr4", "txtclr5",
                                    "", "Check1", "nbchk", "txtBT"});
         };
-        Click(button, "chksysbttnclr");
-        Click(button, "nbchk");
+        Click(button, {"chksysbttnclr", "nbchk"});
         QCOMPARE(states(), QString("+++-+- +++"));
         // A checked sync box copies its leading row; cleared, it frees the tied row.
         Retype(button, "txtclr2", "102030");
@@ -170,8 +168,7 @@ class StyleWindowsTest : public QObject {
         Click(menu, "chkmnusysclr");
         Retype(menu, "txtclr0", "111111");
         TypeSize(menu, "9");
-        Click(button, "chksysbttnclr");
-        Click(button, "nbchk");
+        Click(button, {"chksysbttnclr", "nbchk"});
         Type(button, "txtBT", "5");
         const auto read = [&] { return std::pair(menu.Read(), button.Read()); };
         const auto edited = read();
@@ -255,8 +252,7 @@ class StyleWindowsTest : public QObject {
                 Click(style, "Command9");
             })
             .Then<ButtonStyleDialog>([](ButtonStyleDialog& style) {
-                Click(style, "chkbttnfntIT");
-                Click(style, "Command8");
+                Click(style, {"chkbttnfntIT", "Command8"});
             });
         Click(window, "cmdAdvMnu");
         SetNotice("Show IE Message", false);

@@ -34,6 +34,17 @@ inline void Trigger(const QObject& window, const char* name) {
     Find<QAction>(window, name)->trigger();
 }
 
+// Triggers each action, or clicks each button, in turn.
+inline void Click(const QObject& window, std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        if (auto* action = window.findChild<QAction*>(name)) {
+            action->trigger();
+        } else {
+            Click(window, name);
+        }
+    }
+}
+
 inline void Choose(const QObject& window, const char* name, int index) {
     Find<QComboBox>(window, name)->setCurrentIndex(index);
 }
