@@ -7,14 +7,8 @@
 #include <QtTest>
 
 using mainwindow::MainWindow;
-using platform::MessageAnswer;
 
 namespace {
-
-QString SelectedQuestion(const QString& rowText) {
-    return "Selected Item|You have already designated \"" + rowText +
-           "\" as the selected item in the menu. Do you wish to change it to this one?|?|YesNo";
-}
 
 QList<QColor> Swatches(const MainWindow& window) {
     return {Find<QLabel>(window, "lblclr0")->palette().color(QPalette::Window),
@@ -34,47 +28,6 @@ class ItemEditingTest : public QObject {
 
   private slots:
     void init() { platform::ClearShownMessages(); }
-
-    void aPreselectedItemIsMovedOnlyWhenTheUserSaysSoAndDeletingAsks() {
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        AddItem(window, "Home", "index.html");
-        QCOMPARE(Texts(window, {"itemtexttext", "linktext"}), QString(","));
-        QCOMPARE(QApplication::focusWidget()->objectName(), QString("itemtexttext"));
-        Click(window, "grheadchk");
-        AddItem(window, "Fruit");
-        for (const MessageAnswer answer : {MessageAnswer::Yes, MessageAnswer::No}) {
-            Click(window, "chksel");
-            platform::QueueAnswer(answer);
-            AddItem(window, answer == MessageAnswer::Yes ? "Apples" : "   Pears",
-                    answer == MessageAnswer::Yes ? "apples.html" : "");
-            QCOMPARE(States(window, {"chksel"}, true), QString("-"));
-        }
-        // Updating the preselected row with the box still checked asks nothing.
-        SelectRow(window, 2);
-        Trigger(window, "mnuListPopEdt");
-        Retype(window, "itemtexttext", "Green apples");
-        Click(window, "cmdup");
-        QCOMPARE(Rows(window),
-                 (QStringList{"Home|Yes|index.html|No|Default|Default|No",
-                              "Fruit|No||No|Default|Default|Yes*",
-                              "   Green apples|Yes|apples.html|Yes|Default|Default|No",
-                              "      Pears|No||No|Default|Default|No"}));
-        // The rows after a deleted heading keep their marker; the next row is selected.
-        SelectRow(window, 1);
-        platform::QueueAnswer(MessageAnswer::No);
-        Click(window, "delete");
-        platform::QueueAnswer(MessageAnswer::Yes);
-        Trigger(window, "mnuListPopRem");
-        QCOMPARE(Rows(window).at(1),
-                 QString("   Green apples|Yes|apples.html|Yes|Default|Default|No"));
-        QCOMPARE(SelectedRow(window), 1);
-        QCOMPARE(TakeMessages(true),
-                 (QStringList{SelectedQuestion("Home"), SelectedQuestion("   Apples"),
-                              "Confirm Delete|Delete selected item?|?|YesNo",
-                              "Confirm Delete|Delete selected item?|?|YesNo"}));
-    }
 
     void theEditorWritesWhatItShowsAndEditLoadsARowBack() {
         MainWindow window;
