@@ -170,23 +170,34 @@ class MainWindowTest : public QObject {
             QCoreApplication::processEvents();
             QCOMPARE(LayoutFaults(&window).join(", "), QString());
         }
-        const QRect list = Find(window, "lv")->geometry();
-        const QRect status = Find(window, "StatusBar1")->geometry();
+        // Which of width and height each control takes of the growth, and whether it moves down.
+        const std::tuple<const char*, int, int, int> kGrowth[] = {
+            {"Frame1", 0, 0, 0},   {"SSTab1", 0, 0, 0},    {"Command2", 0, 0, 0},
+            {"Frame2", 1, 1, 0},   {"lv", 1, 1, 0},        {"tb2", 0, 0, 1},
+            {"Toolbar1", 1, 0, 0}, {"StatusBar1", 1, 0, 1}};
+        QList<QRect> before;
+        for (const auto& [name, width, height, down] : kGrowth) {
+            before << Find(window, name)->geometry();
+        }
         const QSize client = window.centralWidget()->size();
         window.resize(loaded + QSize(300, 200));
         QTRY_COMPARE(window.size(), loaded + QSize(300, 200));
         QCoreApplication::processEvents();
-        // Only the list grows; the live preview beside the client area takes its share of the
-        // width.
+        // The live preview beside the client area takes its share of the width.
         const int dx = window.centralWidget()->width() - client.width();
-        QVERIFY(dx > 0 && window.centralWidget()->height() - client.height() == 200);
+        const int dy = window.centralWidget()->height() - client.height();
+        QVERIFY(dx > 0 && dy == 200);
         const auto near = [](const QRect& rect, const QRect& expected) {
             return (rect.topLeft() - expected.topLeft()).manhattanLength() <= 1 &&
                    qAbs(rect.width() - expected.width()) <= 1 &&
                    qAbs(rect.height() - expected.height()) <= 1;
         };
-        QVERIFY(near(Find(window, "lv")->geometry(), list.adjusted(0, 0, dx, 200)));
-        QVERIFY(near(Find(window, "StatusBar1")->geometry(), status.adjusted(0, 200, dx, 200)));
+        for (qsizetype at = 0; at < before.size(); ++at) {
+            const auto& [name, width, height, down] = kGrowth[at];
+            const QRect expected =
+                before[at].translated(0, down * dy).adjusted(0, 0, width * dx, height * dy);
+            QVERIFY2(near(Find(window, name)->geometry(), expected), name);
+        }
 
         // Never smaller than loaded; nothing moves while minimized, and all is laid out again
         // when it comes back.
@@ -196,11 +207,11 @@ class MainWindowTest : public QObject {
         QTRY_VERIFY(window.isMinimized());
         window.resize(loaded + QSize(100, 100));
         QTRY_COMPARE(window.size(), loaded + QSize(100, 100));
-        QCOMPARE(Find(window, "lv")->geometry(), list);
+        QCOMPARE(Find(window, "lv")->geometry(), before[4]);
         window.showNormal();
         QTRY_VERIFY(
             near(Find(window, "lv")->geometry(),
-                 list.adjusted(0, 0, window.centralWidget()->width() - client.width(), 100)));
+                 before[4].adjusted(0, 0, window.centralWidget()->width() - client.width(), 100)));
     }
 
     void theLinkBoxTakesDroppedTextAndCompletesKnownAddresses() {
