@@ -28,7 +28,7 @@ async function ImportedMenu(site) {
                         ['--export-code', project, '--target', 'preview', '--output', preview]]) {
         await Quorvane(...args);
     }
-    return `${site.origin}/imported/quorvane_preview.html`;
+    return site.UrlOf('imported/quorvane_preview.html');
 }
 
 test('an imported site folder navigates to its pages', async () => {
@@ -43,7 +43,7 @@ test('an imported site folder navigates to its pages', async () => {
         await page.goto(menu);
         await ChooseEntry(page.mainFrame(), title);
         await PressMenuButton(page.mainFrame());
-        await page.waitForURL(`${site.origin}/imported/${encodeURI(file)}`);
+        await page.waitForURL(site.UrlOf(`imported/${encodeURI(file)}`));
         assert.equal(await page.title(), title);
     }
     assert.deepEqual(errors, []);

@@ -32,7 +32,7 @@ async function Answer(root, request, response) {
     response.end(`<!DOCTYPE html><title>${EscapeHtml(urlPath)}</title><p>Reached</p>`);
 }
 
-// Resolves to {root, origin, requests, Close()}; `requests` lists every path
+// Resolves to {root, origin, requests, UrlOf(relative), Close()}; `requests` lists every path
 // asked for, in order.
 export async function StartSite() {
     const root = await mkdtemp(path.join(os.tmpdir(), 'quorvane-browser-'));
@@ -50,6 +50,7 @@ export async function StartSite() {
         root,
         origin,
         requests,
+        UrlOf: (relative) => `${origin}/${relative}`,
         Close: async () => {
             server.closeAllConnections();
             await new Promise((resolve) => server.close(resolve));
