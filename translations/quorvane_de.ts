@@ -193,6 +193,10 @@
         <source>%1 addresses that could not be read were skipped.</source>
         <translation>%1 unlesbare Adressen wurden übersprungen.</translation>
     </message>
+    <message>
+        <source>No links that can be imported were found in the pasted text.</source>
+        <translation>Im eingefügten Text wurden keine Links gefunden, die sich importieren lassen.</translation>
+    </message>
 </context>
 <context>
     <name>WhatsThis</name>
@@ -906,16 +910,17 @@ Legen Sie mit einem Texteditor eine Textdatei namens qvntips.txt an, mit einem T
         <translation>Links aus einer Datei importieren</translation>
     </message>
     <message>
-        <source>the pasted text</source>
-        <translation>dem eingefügten Text</translation>
-    </message>
-    <message>
         <source>Choose a file or a site folder, or paste links, and then press Read Links.</source>
         <translation>Wählen Sie eine Datei oder einen Website-Ordner oder fügen Sie Links ein, und klicken Sie dann auf „Links einlesen“.</translation>
     </message>
     <message>
         <source>Links ticked: %1</source>
         <translation>Angekreuzte Links: %1</translation>
+    </message>
+    <message>
+        <source>Import Links</source>
+        <comment>a step of the history</comment>
+        <translation>Links importieren</translation>
     </message>
 </context>
 <context>
@@ -1089,6 +1094,18 @@ Legen Sie mit einem Texteditor eine Textdatei namens qvntips.txt an, mit einem T
         <source>Heading</source>
         <translation>Überschrift</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
 </context>
 <context>
     <name>mainwindow::CommandActions</name>
@@ -1247,6 +1264,14 @@ Legen Sie mit einem Texteditor eine Textdatei namens qvntips.txt an, mit einem T
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
     </message>
 </context>
 <context>

@@ -193,6 +193,10 @@
         <source>%1 addresses that could not be read were skipped.</source>
         <translation>Se han omitido %1 direcciones que no se han podido leer.</translation>
     </message>
+    <message>
+        <source>No links that can be imported were found in the pasted text.</source>
+        <translation>En el texto pegado no se ha encontrado ningún enlace que se pueda importar.</translation>
+    </message>
 </context>
 <context>
     <name>WhatsThis</name>
@@ -906,16 +910,17 @@ Crea con el Bloc de notas un archivo de texto llamado qvntips.txt, con una suger
         <translation>Importar enlaces de un archivo</translation>
     </message>
     <message>
-        <source>the pasted text</source>
-        <translation>el texto pegado</translation>
-    </message>
-    <message>
         <source>Choose a file or a site folder, or paste links, and then press Read Links.</source>
         <translation>Elige un archivo o una carpeta del sitio, o pega enlaces, y luego pulsa Leer enlaces.</translation>
     </message>
     <message>
         <source>Links ticked: %1</source>
         <translation>Enlaces marcados: %1</translation>
+    </message>
+    <message>
+        <source>Import Links</source>
+        <comment>a step of the history</comment>
+        <translation>Importar enlaces</translation>
     </message>
 </context>
 <context>
@@ -1089,6 +1094,18 @@ Crea con el Bloc de notas un archivo de texto llamado qvntips.txt, con una suger
         <source>Heading</source>
         <translation>Encabezado</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
 </context>
 <context>
     <name>mainwindow::CommandActions</name>
@@ -1247,6 +1264,14 @@ Crea con el Bloc de notas un archivo de texto llamado qvntips.txt, con una suger
     <message>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer %1</translation>
     </message>
 </context>
 <context>

@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>The file %1 is larger than %2 MB. Files of up to %2 MB can be imported.</source>
-        <translation>Le fichier %1 fait plus de %2 Mo. Seuls les fichiers de %2 Mo au plus peuvent être importés.</translation>
+        <translation>Le fichier %1 fait plus de %2&#xa0;Mo. Seuls les fichiers de %2&#xa0;Mo au plus peuvent être importés.</translation>
     </message>
     <message>
         <source>The file %1 is not a bookmarks file, sitemap, web page or list of addresses.</source>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>The file %1 unpacks to more than %2 MB. Sitemaps of up to %2 MB can be imported.</source>
-        <translation>Une fois décompressé, le fichier %1 fait plus de %2 Mo. Seuls les plans de site de %2 Mo au plus peuvent être importés.</translation>
+        <translation>Une fois décompressé, le fichier %1 fait plus de %2&#xa0;Mo. Seuls les plans de site de %2&#xa0;Mo au plus peuvent être importés.</translation>
     </message>
     <message>
         <source>The file %1 declares entities. Such files are not read, to keep this computer safe.</source>
@@ -95,15 +95,15 @@
     </message>
     <message>
         <source>The file %1 is not well-formed XML (line %2), so it cannot be read as a sitemap.</source>
-        <translation>Le fichier %1 n&apos;est pas du XML bien formé (ligne %2) ; il ne peut donc pas être lu comme plan de site.</translation>
+        <translation>Le fichier %1 n&apos;est pas du XML bien formé (ligne %2)&#xa0;; il ne peut donc pas être lu comme plan de site.</translation>
     </message>
     <message>
         <source>The file %1 is nested more than %2 levels deep, so it cannot be read as a sitemap.</source>
-        <translation>Le fichier %1 a plus de %2 niveaux d&apos;imbrication ; il ne peut donc pas être lu comme plan de site.</translation>
+        <translation>Le fichier %1 a plus de %2 niveaux d&apos;imbrication&#xa0;; il ne peut donc pas être lu comme plan de site.</translation>
     </message>
     <message>
         <source>The file %1 is not a sitemap: it holds &lt;%2&gt;, not &lt;urlset&gt; or &lt;sitemapindex&gt;.</source>
-        <translation>Le fichier %1 n&apos;est pas un plan de site : il contient &lt;%2&gt;, et non &lt;urlset&gt; ou &lt;sitemapindex&gt;.</translation>
+        <translation>Le fichier %1 n&apos;est pas un plan de site&#xa0;: il contient &lt;%2&gt;, et non &lt;urlset&gt; ou &lt;sitemapindex&gt;.</translation>
     </message>
     <message>
         <source>The base address %1 is not a complete address such as https://example.com/.</source>
@@ -119,15 +119,15 @@
     </message>
     <message>
         <source>The file %1 is nested more than %2 levels deep; what lies deeper was not read.</source>
-        <translation>Le fichier %1 a plus de %2 niveaux d&apos;imbrication ; les niveaux plus profonds n&apos;ont pas été lus.</translation>
+        <translation>Le fichier %1 a plus de %2 niveaux d&apos;imbrication&#xa0;; les niveaux plus profonds n&apos;ont pas été lus.</translation>
     </message>
     <message>
         <source>Only the first %1 links were read; the rest of the source was left out.</source>
-        <translation>Seuls les %1 premiers liens ont été lus ; le reste de la source a été laissé de côté.</translation>
+        <translation>Seuls les %1 premiers liens ont été lus&#xa0;; le reste de la source a été laissé de côté.</translation>
     </message>
     <message>
         <source>The folder holds more than %1 files and folders; only the first %1 were looked at.</source>
-        <translation>Le dossier contient plus de %1 fichiers et dossiers ; seuls les %1 premiers ont été examinés.</translation>
+        <translation>Le dossier contient plus de %1 fichiers et dossiers&#xa0;; seuls les %1 premiers ont été examinés.</translation>
     </message>
     <message>
         <source>The sitemap %1 named in the index was not found beside it.</source>
@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>The sitemap index %1 names another index, %2; indexes inside indexes are not read.</source>
-        <translation>L&apos;index de plans de site %1 cite un autre index, %2 ; les index placés dans un index ne sont pas lus.</translation>
+        <translation>L&apos;index de plans de site %1 cite un autre index, %2&#xa0;; les index placés dans un index ne sont pas lus.</translation>
     </message>
     <message>
         <source>1 link to a script was skipped.</source>
@@ -193,6 +193,10 @@
         <source>%1 addresses that could not be read were skipped.</source>
         <translation>%1 adresses illisibles ont été ignorées.</translation>
     </message>
+    <message>
+        <source>No links that can be imported were found in the pasted text.</source>
+        <translation>Aucun lien à importer n&apos;a été trouvé dans le texte collé.</translation>
+    </message>
 </context>
 <context>
     <name>WhatsThis</name>
@@ -206,15 +210,15 @@
     </message>
     <message>
         <source>Makes this entry the one the menu shows when the page loads. A menu has only one such entry; Quorvane asks before moving the choice to another entry.</source>
-        <translation>Fait de cette entrée celle que le menu affiche au chargement de la page. Un menu n&apos;a qu&apos;une seule entrée de ce genre ; Quorvane vous demande confirmation avant de reporter ce choix sur une autre entrée.</translation>
+        <translation>Fait de cette entrée celle que le menu affiche au chargement de la page. Un menu n&apos;a qu&apos;une seule entrée de ce genre&#xa0;; Quorvane vous demande confirmation avant de reporter ce choix sur une autre entrée.</translation>
     </message>
     <message>
         <source>Makes this entry a group heading: a bold label that visitors cannot choose. The entries added after it are grouped under it.</source>
-        <translation>Fait de cette entrée un titre de groupe : un intitulé en gras que les visiteurs ne peuvent pas choisir. Les entrées ajoutées après lui sont regroupées sous ce titre.</translation>
+        <translation>Fait de cette entrée un titre de groupe&#xa0;: un intitulé en gras que les visiteurs ne peuvent pas choisir. Les entrées ajoutées après lui sont regroupées sous ce titre.</translation>
     </message>
     <message>
         <source>Adds an entry that leads nowhere, such as &quot;Choose a page&quot; or a line of dashes. Choosing it in the menu does nothing.</source>
-        <translation>Ajoute une entrée qui ne mène nulle part, comme « Choisissez une page » ou une ligne de tirets. La choisir dans le menu ne fait rien.</translation>
+        <translation>Ajoute une entrée qui ne mène nulle part, comme «&#xa0;Choisissez une page&#xa0;» ou une ligne de tirets. La choisir dans le menu ne fait rien.</translation>
     </message>
     <message>
         <source>Leave this checked to give the entry the menu&apos;s own colours. Clear it to choose a background and text colour for this entry alone.</source>
@@ -222,7 +226,7 @@
     </message>
     <message>
         <source>The entry&apos;s background colour: # and six hexadecimal digits for red, green and blue, such as #FFFF00 for yellow. The button beside the box lets you pick the colour instead.</source>
-        <translation>La couleur de fond de l&apos;entrée : # suivi de six chiffres hexadécimaux pour le rouge, le vert et le bleu, par exemple #FFFF00 pour le jaune. Vous pouvez aussi choisir la couleur avec le bouton à côté de la zone.</translation>
+        <translation>La couleur de fond de l&apos;entrée&#xa0;: # suivi de six chiffres hexadécimaux pour le rouge, le vert et le bleu, par exemple #FFFF00 pour le jaune. Vous pouvez aussi choisir la couleur avec le bouton à côté de la zone.</translation>
     </message>
     <message>
         <source>Opens the colour picker to choose the entry&apos;s background colour.</source>
@@ -230,7 +234,7 @@
     </message>
     <message>
         <source>The entry&apos;s text colour: # and six hexadecimal digits for red, green and blue, such as #000080 for dark blue. The button beside the box lets you pick the colour instead.</source>
-        <translation>La couleur du texte de l&apos;entrée : # suivi de six chiffres hexadécimaux pour le rouge, le vert et le bleu, par exemple #000080 pour le bleu foncé. Vous pouvez aussi choisir la couleur avec le bouton à côté de la zone.</translation>
+        <translation>La couleur du texte de l&apos;entrée&#xa0;: # suivi de six chiffres hexadécimaux pour le rouge, le vert et le bleu, par exemple #000080 pour le bleu foncé. Vous pouvez aussi choisir la couleur avec le bouton à côté de la zone.</translation>
     </message>
     <message>
         <source>Opens the colour picker to choose the entry&apos;s text colour.</source>
@@ -250,11 +254,11 @@
     </message>
     <message>
         <source>Moves the selected entry one place up in the menu; Ctrl+Up does the same in the list.</source>
-        <translation>Monte l&apos;entrée sélectionnée d&apos;une place dans le menu ; Ctrl+Haut fait de même dans la liste.</translation>
+        <translation>Monte l&apos;entrée sélectionnée d&apos;une place dans le menu&#xa0;; Ctrl+Haut fait de même dans la liste.</translation>
     </message>
     <message>
         <source>Moves the selected entry one place down in the menu; Ctrl+Down does the same in the list.</source>
-        <translation>Descend l&apos;entrée sélectionnée d&apos;une place dans le menu ; Ctrl+Bas fait de même dans la liste.</translation>
+        <translation>Descend l&apos;entrée sélectionnée d&apos;une place dans le menu&#xa0;; Ctrl+Bas fait de même dans la liste.</translation>
     </message>
     <message>
         <source>Brings the selected entry back into the Item Properties boxes, so you can change it and press Update. F2 or Enter in the list does the same.</source>
@@ -262,11 +266,11 @@
     </message>
     <message>
         <source>Removes the selected entry from the menu, after asking you; the Delete key does the same in the list.</source>
-        <translation>Retire l&apos;entrée sélectionnée du menu, après confirmation ; la touche Suppr fait de même dans la liste.</translation>
+        <translation>Retire l&apos;entrée sélectionnée du menu, après confirmation&#xa0;; la touche Suppr fait de même dans la liste.</translation>
     </message>
     <message>
         <source>Adds entries from links you already have: browser bookmarks, a sitemap, a site folder, a web page or pasted addresses. You can also drop such a file or folder on the list.</source>
-        <translation>Ajoute des entrées à partir de liens que vous avez déjà : favoris du navigateur, plan de site, dossier de site, page web ou adresses collées. Vous pouvez aussi déposer un tel fichier ou dossier sur la liste.</translation>
+        <translation>Ajoute des entrées à partir de liens que vous avez déjà&#xa0;: favoris du navigateur, plan de site, dossier de site, page web ou adresses collées. Vous pouvez aussi déposer un tel fichier ou dossier sur la liste.</translation>
     </message>
     <message>
         <source>The settings of the whole menu and of its submit button, on two tabs.</source>
@@ -274,7 +278,7 @@
     </message>
     <message>
         <source>The name that identifies this menu in your page&apos;s code: letters, digits and underscores, starting with a letter or an underscore. Each menu on a page needs a name of its own.</source>
-        <translation>Le nom qui identifie ce menu dans le code de votre page : des lettres, des chiffres et des tirets bas (_), en commençant par une lettre ou un tiret bas. Chaque menu d&apos;une page a besoin de son propre nom.</translation>
+        <translation>Le nom qui identifie ce menu dans le code de votre page&#xa0;: des lettres, des chiffres et des tirets bas (_), en commençant par une lettre ou un tiret bas. Chaque menu d&apos;une page a besoin de son propre nom.</translation>
     </message>
     <message>
         <source>Visitors choose an entry and then press the button beside the menu to go to its page.</source>
@@ -282,11 +286,11 @@
     </message>
     <message>
         <source>Visitors go to an entry&apos;s page as soon as they choose it, so the menu needs no button.</source>
-        <translation>Les visiteurs vont à la page d&apos;une entrée dès qu&apos;ils la choisissent ; le menu n&apos;a donc pas besoin de bouton.</translation>
+        <translation>Les visiteurs vont à la page d&apos;une entrée dès qu&apos;ils la choisissent&#xa0;; le menu n&apos;a donc pas besoin de bouton.</translation>
     </message>
     <message>
         <source>Where the linked pages open: in the same window, in a new window, or in another frame of your frameset.</source>
-        <translation>L&apos;endroit où s&apos;ouvrent les pages liées : dans la même fenêtre, dans une nouvelle fenêtre ou dans un autre cadre de votre jeu de cadres.</translation>
+        <translation>L&apos;endroit où s&apos;ouvrent les pages liées&#xa0;: dans la même fenêtre, dans une nouvelle fenêtre ou dans un autre cadre de votre jeu de cadres.</translation>
     </message>
     <message>
         <source>The name of the frame that shows the linked pages, exactly as your frameset names it.</source>
@@ -362,7 +366,7 @@
     </message>
     <message>
         <source>Shows the menu&apos;s code, ready to copy: one piece for the head of your page and one for the place where the menu should appear.</source>
-        <translation>Affiche le code du menu, prêt à copier : une partie pour l&apos;en-tête (head) de votre page et une pour l&apos;endroit où le menu doit apparaître.</translation>
+        <translation>Affiche le code du menu, prêt à copier&#xa0;: une partie pour l&apos;en-tête (head) de votre page et une pour l&apos;endroit où le menu doit apparaître.</translation>
     </message>
     <message>
         <source>Saves the menu&apos;s code in an .html file.</source>
@@ -378,7 +382,7 @@
     </message>
     <message>
         <source>Changes the pointer to a question mark: click any control to learn what it does.</source>
-        <translation>Change le pointeur en point d&apos;interrogation : cliquez sur n&apos;importe quel élément de la fenêtre pour savoir à quoi il sert.</translation>
+        <translation>Change le pointeur en point d&apos;interrogation&#xa0;: cliquez sur n&apos;importe quel élément de la fenêtre pour savoir à quoi il sert.</translation>
     </message>
     <message>
         <source>Shows Quorvane&apos;s version and the maker&apos;s addresses.</source>
@@ -390,7 +394,7 @@
     </message>
     <message>
         <source>The colour of the menu&apos;s text: # and six hexadecimal digits for red, green and blue. Press Select to pick the colour instead.</source>
-        <translation>La couleur du texte du menu : # suivi de six chiffres hexadécimaux pour le rouge, le vert et le bleu. Vous pouvez aussi cliquer sur Choisir pour sélectionner la couleur.</translation>
+        <translation>La couleur du texte du menu&#xa0;: # suivi de six chiffres hexadécimaux pour le rouge, le vert et le bleu. Vous pouvez aussi cliquer sur Choisir pour sélectionner la couleur.</translation>
     </message>
     <message>
         <source>Opens the colour picker to choose the colour of the menu&apos;s text.</source>
@@ -398,7 +402,7 @@
     </message>
     <message>
         <source>The menu&apos;s background colour: # and six hexadecimal digits for red, green and blue. Press Select to pick the colour instead.</source>
-        <translation>La couleur de fond du menu : # suivi de six chiffres hexadécimaux pour le rouge, le vert et le bleu. Vous pouvez aussi cliquer sur Choisir pour sélectionner la couleur.</translation>
+        <translation>La couleur de fond du menu&#xa0;: # suivi de six chiffres hexadécimaux pour le rouge, le vert et le bleu. Vous pouvez aussi cliquer sur Choisir pour sélectionner la couleur.</translation>
     </message>
     <message>
         <source>Opens the colour picker to choose the menu&apos;s background colour.</source>
@@ -442,7 +446,7 @@
     </message>
     <message>
         <source>The colour of the button&apos;s text: # and six hexadecimal digits for red, green and blue.</source>
-        <translation>La couleur du texte du bouton : # suivi de six chiffres hexadécimaux pour le rouge, le vert et le bleu.</translation>
+        <translation>La couleur du texte du bouton&#xa0;: # suivi de six chiffres hexadécimaux pour le rouge, le vert et le bleu.</translation>
     </message>
     <message>
         <source>Opens the colour picker to choose the colour of the button&apos;s text.</source>
@@ -450,7 +454,7 @@
     </message>
     <message>
         <source>The colour of the button&apos;s face: # and six hexadecimal digits for red, green and blue.</source>
-        <translation>La couleur de fond du bouton : # suivi de six chiffres hexadécimaux pour le rouge, le vert et le bleu.</translation>
+        <translation>La couleur de fond du bouton&#xa0;: # suivi de six chiffres hexadécimaux pour le rouge, le vert et le bleu.</translation>
     </message>
     <message>
         <source>Opens the colour picker to choose the button&apos;s face colour.</source>
@@ -466,7 +470,7 @@
     </message>
     <message>
         <source>The colour of the button&apos;s left border. It follows the top border while the two are synchronised.</source>
-        <translation>La couleur de la bordure gauche du bouton. Elle suit la bordure du haut tant que la case « Même couleur en haut et à gauche » est cochée.</translation>
+        <translation>La couleur de la bordure gauche du bouton. Elle suit la bordure du haut tant que la case «&#xa0;Même couleur en haut et à gauche&#xa0;» est cochée.</translation>
     </message>
     <message>
         <source>Opens the colour picker to choose the left border&apos;s colour.</source>
@@ -482,7 +486,7 @@
     </message>
     <message>
         <source>The colour of the button&apos;s bottom border. It follows the right border while the two are synchronised.</source>
-        <translation>La couleur de la bordure du bas du bouton. Elle suit la bordure droite tant que la case « Même couleur à droite et en bas » est cochée.</translation>
+        <translation>La couleur de la bordure du bas du bouton. Elle suit la bordure droite tant que la case «&#xa0;Même couleur à droite et en bas&#xa0;» est cochée.</translation>
     </message>
     <message>
         <source>Opens the colour picker to choose the bottom border&apos;s colour.</source>
@@ -530,11 +534,11 @@
     </message>
     <message>
         <source>The thickness of the button&apos;s borders in pixels. Borders show only when the button uses colours of your own and No Border is clear.</source>
-        <translation>L&apos;épaisseur des bordures du bouton, en pixels. Les bordures ne s&apos;affichent que si le bouton utilise vos propres couleurs et que la case « Sans bordure » est décochée.</translation>
+        <translation>L&apos;épaisseur des bordures du bouton, en pixels. Les bordures ne s&apos;affichent que si le bouton utilise vos propres couleurs et que la case «&#xa0;Sans bordure&#xa0;» est décochée.</translation>
     </message>
     <message>
         <source>Imports the links of a file: a browser&apos;s bookmarks file, a sitemap (.xml or .xml.gz), a web page or a text file of addresses.</source>
-        <translation>Importe les liens d&apos;un fichier : fichier de favoris d&apos;un navigateur, plan de site (.xml ou .xml.gz), page web ou fichier texte d&apos;adresses.</translation>
+        <translation>Importe les liens d&apos;un fichier&#xa0;: fichier de favoris d&apos;un navigateur, plan de site (.xml ou .xml.gz), page web ou fichier texte d&apos;adresses.</translation>
     </message>
     <message>
         <source>The file to import from. Press Read Links after typing its path, or choose it with Browse.</source>
@@ -562,15 +566,15 @@
     </message>
     <message>
         <source>Paste links here, one a line: an address alone, or a text followed by a tab or | and the address. Then press Read Links.</source>
-        <translation>Collez les liens ici, un par ligne : une adresse seule, ou un texte suivi d&apos;une tabulation ou de | puis de l&apos;adresse. Cliquez ensuite sur Lire les liens.</translation>
+        <translation>Collez les liens ici, un par ligne&#xa0;: une adresse seule, ou un texte suivi d&apos;une tabulation ou de | puis de l&apos;adresse. Cliquez ensuite sur Lire les liens.</translation>
     </message>
     <message>
         <source>The address that relative addresses are resolved against, such as https://example.com/; for a site folder, the address the folder is published at. Leave it empty to keep addresses relative.</source>
-        <translation>L&apos;adresse à partir de laquelle les adresses relatives sont complétées, par exemple https://example.com/ ; pour un dossier de site, l&apos;adresse à laquelle ce dossier est publié. Laissez la zone vide pour garder les adresses relatives.</translation>
+        <translation>L&apos;adresse à partir de laquelle les adresses relatives sont complétées, par exemple https://example.com/&#xa0;; pour un dossier de site, l&apos;adresse à laquelle ce dossier est publié. Laissez la zone vide pour garder les adresses relatives.</translation>
     </message>
     <message>
         <source>For a site folder: a folder that holds it, which its addresses are made relative to. Leave it empty to make them relative to the site folder itself.</source>
-        <translation>Pour un dossier de site : un dossier qui le contient et par rapport auquel ses adresses sont établies. Laissez la zone vide pour qu&apos;elles partent du dossier du site lui-même.</translation>
+        <translation>Pour un dossier de site&#xa0;: un dossier qui le contient et par rapport auquel ses adresses sont établies. Laissez la zone vide pour qu&apos;elles partent du dossier du site lui-même.</translation>
     </message>
     <message>
         <source>Chooses the folder that a site folder&apos;s addresses start from.</source>
@@ -659,7 +663,7 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Find more great software from Brindlecote at:</source>
-        <translation>Découvrez d&apos;autres excellents logiciels de Brindlecote sur :</translation>
+        <translation>Découvrez d&apos;autres excellents logiciels de Brindlecote sur&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -686,27 +690,27 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Text:</source>
-        <translation>Texte :</translation>
+        <translation>Texte&#xa0;:</translation>
     </message>
     <message>
         <source>Face:</source>
-        <translation>Fond :</translation>
+        <translation>Fond&#xa0;:</translation>
     </message>
     <message>
         <source>Top Border:</source>
-        <translation>Bordure du haut :</translation>
+        <translation>Bordure du haut&#xa0;:</translation>
     </message>
     <message>
         <source>Left Border:</source>
-        <translation>Bordure gauche :</translation>
+        <translation>Bordure gauche&#xa0;:</translation>
     </message>
     <message>
         <source>Right Border:</source>
-        <translation>Bordure droite :</translation>
+        <translation>Bordure droite&#xa0;:</translation>
     </message>
     <message>
         <source>Bottom Border:</source>
-        <translation>Bordure du bas :</translation>
+        <translation>Bordure du bas&#xa0;:</translation>
     </message>
     <message>
         <source>Sync Top and Left Border Colors</source>
@@ -722,26 +726,26 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Button Width:</source>
-        <translation>Largeur du bouton :</translation>
+        <translation>Largeur du bouton&#xa0;:</translation>
     </message>
     <message>
         <source>Button Height:</source>
-        <translation>Hauteur du bouton :</translation>
+        <translation>Hauteur du bouton&#xa0;:</translation>
     </message>
     <message>
         <source>Border Thickness:</source>
-        <translation>Épaisseur des bordures :</translation>
+        <translation>Épaisseur des bordures&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>dialogs::FontOptions</name>
     <message>
         <source>Font Options:</source>
-        <translation>Options de police :</translation>
+        <translation>Options de police&#xa0;:</translation>
     </message>
     <message>
         <source>Font:</source>
-        <translation>Police :</translation>
+        <translation>Police&#xa0;:</translation>
     </message>
     <message>
         <source>Underlined</source>
@@ -753,11 +757,11 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Font Size:</source>
-        <translation>Taille de police :</translation>
+        <translation>Taille de police&#xa0;:</translation>
     </message>
     <message>
         <source>Font Weight:</source>
-        <translation>Graisse :</translation>
+        <translation>Graisse&#xa0;:</translation>
     </message>
     <message>
         <source>Lighter</source>
@@ -796,7 +800,7 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Note: If you are placing more than one menu on the same page, you only need one occurence of the Javascript Function Code in the &quot;Head&quot; section of your page.</source>
-        <translation>Remarque : si vous placez plusieurs menus sur la même page, il suffit d&apos;une seule occurrence du code de la fonction Javascript dans la section « Head » de votre page.</translation>
+        <translation>Remarque&#xa0;: si vous placez plusieurs menus sur la même page, il suffit d&apos;une seule occurrence du code de la fonction Javascript dans la section «&#xa0;Head&#xa0;» de votre page.</translation>
     </message>
     <message>
         <source>Save to File</source>
@@ -815,11 +819,11 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Import from:</source>
-        <translation>Importer depuis :</translation>
+        <translation>Importer depuis&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation>&amp;Fichier :</translation>
+        <translation>&amp;Fichier&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
@@ -827,7 +831,7 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Site f&amp;older:</source>
-        <translation>&amp;Dossier du site :</translation>
+        <translation>&amp;Dossier du site&#xa0;:</translation>
     </message>
     <message>
         <source>Bro&amp;wse...</source>
@@ -835,11 +839,11 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Pasted &amp;text:</source>
-        <translation>&amp;Texte collé :</translation>
+        <translation>&amp;Texte collé&#xa0;:</translation>
     </message>
     <message>
         <source>One link a line: an address, or a text and a tab or | before the address</source>
-        <translation>Un lien par ligne : une adresse, ou un texte puis une tabulation ou | avant l&apos;adresse</translation>
+        <translation>Un lien par ligne&#xa0;: une adresse, ou un texte puis une tabulation ou | avant l&apos;adresse</translation>
     </message>
     <message>
         <source>https://example.com/</source>
@@ -847,7 +851,7 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Base fol&amp;der:</source>
-        <translation>Dossier de &amp;base :</translation>
+        <translation>Dossier de &amp;base&#xa0;:</translation>
     </message>
     <message>
         <source>Brow&amp;se...</source>
@@ -859,7 +863,7 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Base &amp;address:</source>
-        <translation>&amp;Adresse de base :</translation>
+        <translation>&amp;Adresse de base&#xa0;:</translation>
     </message>
     <message>
         <source>Import Links from a Site Folder</source>
@@ -875,7 +879,7 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>&amp;Links found:</source>
-        <translation>Liens tr&amp;ouvés :</translation>
+        <translation>Liens tr&amp;ouvés&#xa0;:</translation>
     </message>
     <message>
         <source>Append at the &amp;end of the list</source>
@@ -906,16 +910,17 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
         <translation>Importer des liens depuis un fichier</translation>
     </message>
     <message>
-        <source>the pasted text</source>
-        <translation>le texte collé</translation>
-    </message>
-    <message>
         <source>Choose a file or a site folder, or paste links, and then press Read Links.</source>
         <translation>Choisissez un fichier ou un dossier de site, ou collez des liens, puis cliquez sur Lire les liens.</translation>
     </message>
     <message>
         <source>Links ticked: %1</source>
-        <translation>Liens cochés : %1</translation>
+        <translation>Liens cochés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Import Links</source>
+        <comment>a step of the history</comment>
+        <translation>Importer des liens</translation>
     </message>
 </context>
 <context>
@@ -956,11 +961,11 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Text:</source>
-        <translation>Texte :</translation>
+        <translation>Texte&#xa0;:</translation>
     </message>
     <message>
         <source>Background:</source>
-        <translation>Fond :</translation>
+        <translation>Fond&#xa0;:</translation>
     </message>
     <message>
         <source>Constrain Width Proportionally to Font Size</source>
@@ -968,7 +973,7 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Width:</source>
-        <translation>Largeur :</translation>
+        <translation>Largeur&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -994,11 +999,11 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     <name>dialogs::StyleDialog</name>
     <message>
         <source>Color Options:</source>
-        <translation>Options de couleur :</translation>
+        <translation>Options de couleur&#xa0;:</translation>
     </message>
     <message>
         <source>Dimensions:</source>
-        <translation>Dimensions :</translation>
+        <translation>Dimensions&#xa0;:</translation>
     </message>
     <message>
         <source>Restore Defaults</source>
@@ -1021,7 +1026,7 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Your friends&apos; email addresses:</source>
-        <translation>Adresses e-mail de vos amis :</translation>
+        <translation>Adresses e-mail de vos amis&#xa0;:</translation>
     </message>
     <message>
         <source>Friend&apos;s email address %1</source>
@@ -1044,7 +1049,7 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Did you know...</source>
-        <translation>Le saviez-vous ?</translation>
+        <translation>Le saviez-vous&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Show Tips at Startup</source>
@@ -1067,7 +1072,7 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Linked?</source>
-        <translation>Liée ?</translation>
+        <translation>Liée&#xa0;?</translation>
     </message>
     <message>
         <source>Link URL</source>
@@ -1075,7 +1080,7 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Selected?</source>
-        <translation>Sélectionnée ?</translation>
+        <translation>Sélectionnée&#xa0;?</translation>
     </message>
     <message>
         <source>Back Color</source>
@@ -1088,6 +1093,18 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     <message>
         <source>Heading</source>
         <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
     </message>
 </context>
 <context>
@@ -1248,6 +1265,14 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
+    </message>
 </context>
 <context>
     <name>mainwindow::ItemCommands</name>
@@ -1280,15 +1305,15 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     <name>mainwindow::ItemEditor</name>
     <message>
         <source>Item Properties:</source>
-        <translation>Propriétés de l&apos;entrée :</translation>
+        <translation>Propriétés de l&apos;entrée&#xa0;:</translation>
     </message>
     <message>
         <source>Item Text:</source>
-        <translation>Texte de l&apos;entrée :</translation>
+        <translation>Texte de l&apos;entrée&#xa0;:</translation>
     </message>
     <message>
         <source>Link URL:</source>
-        <translation>URL du lien :</translation>
+        <translation>URL du lien&#xa0;:</translation>
     </message>
     <message>
         <source>Default selected</source>
@@ -1308,11 +1333,11 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Back Color:</source>
-        <translation>Couleur de fond :</translation>
+        <translation>Couleur de fond&#xa0;:</translation>
     </message>
     <message>
         <source>Text Color:</source>
-        <translation>Couleur du texte :</translation>
+        <translation>Couleur du texte&#xa0;:</translation>
     </message>
     <message>
         <source>Add</source>
@@ -1327,7 +1352,7 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     <name>mainwindow::ItemListPanel</name>
     <message>
         <source>Currently Added Menu Items:</source>
-        <translation>Entrées ajoutées au menu :</translation>
+        <translation>Entrées ajoutées au menu&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1357,7 +1382,7 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Menu Name:</source>
-        <translation>Nom du menu :</translation>
+        <translation>Nom du menu&#xa0;:</translation>
     </message>
     <message>
         <source>(Must be unique for each menu on page.)</source>
@@ -1385,11 +1410,11 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Frame Name:</source>
-        <translation>Nom du cadre :</translation>
+        <translation>Nom du cadre&#xa0;:</translation>
     </message>
     <message>
         <source>Target of Links:</source>
-        <translation>Cible des liens :</translation>
+        <translation>Cible des liens&#xa0;:</translation>
     </message>
     <message>
         <source>Top</source>
@@ -1405,7 +1430,7 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Align to Button:</source>
-        <translation>Aligner sur le bouton :</translation>
+        <translation>Aligner sur le bouton&#xa0;:</translation>
     </message>
     <message>
         <source>Advanced</source>
@@ -1421,23 +1446,23 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Text:</source>
-        <translation>Texte :</translation>
+        <translation>Texte&#xa0;:</translation>
     </message>
     <message>
         <source>URL of Button Graphic:</source>
-        <translation>URL de l&apos;image du bouton :</translation>
+        <translation>URL de l&apos;image du bouton&#xa0;:</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation>Largeur :</translation>
+        <translation>Largeur&#xa0;:</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation>Hauteur :</translation>
+        <translation>Hauteur&#xa0;:</translation>
     </message>
     <message>
         <source>Alt Text:</source>
-        <translation>Texte alternatif :</translation>
+        <translation>Texte alternatif&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1463,7 +1488,7 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     <name>messages</name>
     <message>
         <source>Oops!</source>
-        <translation>Oups !</translation>
+        <translation>Oups&#xa0;!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -1491,27 +1516,27 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid Quorvane Project file.</source>
-        <translation>« %1 » n&apos;est pas un fichier de projet Quorvane valide.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier de projet Quorvane valide.</translation>
     </message>
     <message>
         <source>Could not load &quot;%1&quot;. The file is either corrupt, not a valid Quorvane project file, or no longer exists.</source>
-        <translation>Impossible d&apos;ouvrir « %1 ». Le fichier est endommagé, n&apos;est pas un fichier de projet Quorvane valide ou n&apos;existe plus.</translation>
+        <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;». Le fichier est endommagé, n&apos;est pas un fichier de projet Quorvane valide ou n&apos;existe plus.</translation>
     </message>
     <message>
         <source>This menu project has been changed. Would you like to save your changes before closing? (Click &quot;Cancel&quot; to go back to Quorvane.)</source>
-        <translation>Ce projet de menu a été modifié. Voulez-vous enregistrer vos modifications avant de fermer ? (Cliquez sur « Annuler » pour revenir à Quorvane.)</translation>
+        <translation>Ce projet de menu a été modifié. Voulez-vous enregistrer vos modifications avant de fermer&#xa0;? (Cliquez sur «&#xa0;Annuler&#xa0;» pour revenir à Quorvane.)</translation>
     </message>
     <message>
         <source>This menu project has been changed. Would you like to save your changes before creating a new project? (Click &quot;Cancel&quot; to go back to Quorvane.)</source>
-        <translation>Ce projet de menu a été modifié. Voulez-vous enregistrer vos modifications avant de créer un nouveau projet ? (Cliquez sur « Annuler » pour revenir à Quorvane.)</translation>
+        <translation>Ce projet de menu a été modifié. Voulez-vous enregistrer vos modifications avant de créer un nouveau projet&#xa0;? (Cliquez sur «&#xa0;Annuler&#xa0;» pour revenir à Quorvane.)</translation>
     </message>
     <message>
         <source>This menu project has been changed. Would you like to save your changes before loading another project? (Click &quot;Cancel&quot; to go back to Quorvane.)</source>
-        <translation>Ce projet de menu a été modifié. Voulez-vous enregistrer vos modifications avant d&apos;ouvrir un autre projet ? (Cliquez sur « Annuler » pour revenir à Quorvane.)</translation>
+        <translation>Ce projet de menu a été modifié. Voulez-vous enregistrer vos modifications avant d&apos;ouvrir un autre projet&#xa0;? (Cliquez sur «&#xa0;Annuler&#xa0;» pour revenir à Quorvane.)</translation>
     </message>
     <message>
         <source>Save Project?</source>
-        <translation>Enregistrer le projet ?</translation>
+        <translation>Enregistrer le projet&#xa0;?</translation>
     </message>
     <message>
         <source>Note</source>
@@ -1529,7 +1554,7 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
         <source>The help page could not be found. Quorvane looked for it here:
 
 %1</source>
-        <translation>La page d&apos;aide est introuvable. Quorvane l&apos;a cherchée ici :
+        <translation>La page d&apos;aide est introuvable. Quorvane l&apos;a cherchée ici&#xa0;:
 
 %1</translation>
     </message>
@@ -1539,7 +1564,7 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>You have already designated &quot;%1&quot; as the selected item in the menu. Do you wish to change it to this one?</source>
-        <translation>Vous avez déjà choisi « %1 » comme entrée sélectionnée par défaut du menu. Voulez-vous la remplacer par celle-ci ?</translation>
+        <translation>Vous avez déjà choisi «&#xa0;%1&#xa0;» comme entrée sélectionnée par défaut du menu. Voulez-vous la remplacer par celle-ci&#xa0;?</translation>
     </message>
     <message>
         <source>Confirm Delete</source>
@@ -1547,19 +1572,19 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Delete selected item?</source>
-        <translation>Supprimer l&apos;entrée sélectionnée ?</translation>
+        <translation>Supprimer l&apos;entrée sélectionnée&#xa0;?</translation>
     </message>
     <message>
         <source>Quorvane could not perform this operation due to the following error:
 
 &quot;%1&quot;</source>
-        <translation>Quorvane n&apos;a pas pu effectuer cette opération à cause de l&apos;erreur suivante :
+        <translation>Quorvane n&apos;a pas pu effectuer cette opération à cause de l&apos;erreur suivante&#xa0;:
 
-« %1 »</translation>
+«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Please enter a valid color value or click &quot;Select&quot; to choose a color.</source>
-        <translation>Veuillez saisir une valeur de couleur valide ou cliquer sur « Choisir » pour sélectionner une couleur.</translation>
+        <translation>Veuillez saisir une valeur de couleur valide ou cliquer sur «&#xa0;Choisir&#xa0;» pour sélectionner une couleur.</translation>
     </message>
     <message>
         <source>Please enter a valid color value.</source>
@@ -1574,7 +1599,7 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>No live preview: Qt WebEngine is not fully installed.</source>
-        <translation>Pas d&apos;aperçu en direct : Qt WebEngine n&apos;est pas entièrement installé.</translation>
+        <translation>Pas d&apos;aperçu en direct&#xa0;: Qt WebEngine n&apos;est pas entièrement installé.</translation>
     </message>
     <message>
         <source>No live preview as root unless QTWEBENGINE_DISABLE_SANDBOX=1 is set.</source>
@@ -1582,7 +1607,7 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>No live preview: this system allows its sandbox no user namespaces (QTWEBENGINE_DISABLE_SANDBOX=1 runs it without).</source>
-        <translation>Pas d&apos;aperçu en direct : ce système refuse à son bac à sable les espaces de noms utilisateur (QTWEBENGINE_DISABLE_SANDBOX=1 le lance sans bac à sable).</translation>
+        <translation>Pas d&apos;aperçu en direct&#xa0;: ce système refuse à son bac à sable les espaces de noms utilisateur (QTWEBENGINE_DISABLE_SANDBOX=1 le lance sans bac à sable).</translation>
     </message>
 </context>
 <context>
@@ -1612,15 +1637,15 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Would open %1 in the frame «%2»</source>
-        <translation>Ouvrirait %1 dans le cadre « %2 »</translation>
+        <translation>Ouvrirait %1 dans le cadre «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>&quot;%1&quot; goes nowhere: the entry has no link</source>
-        <translation>« %1 » ne mène nulle part : l&apos;entrée n&apos;a pas de lien</translation>
+        <translation>«&#xa0;%1&#xa0;» ne mène nulle part&#xa0;: l&apos;entrée n&apos;a pas de lien</translation>
     </message>
     <message>
         <source>The page would show the message &quot;%1&quot;</source>
-        <translation>La page afficherait le message « %1 »</translation>
+        <translation>La page afficherait le message «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -1650,7 +1675,7 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>The preview&apos;s page stopped; it starts again with the next change.</source>
-        <translation>La page de l&apos;aperçu s&apos;est arrêtée ; elle redémarrera à la prochaine modification.</translation>
+        <translation>La page de l&apos;aperçu s&apos;est arrêtée&#xa0;; elle redémarrera à la prochaine modification.</translation>
     </message>
     <message>
         <source>No private folder for the preview could be made in %1</source>
@@ -1669,7 +1694,7 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>Changing this value has no effect when &quot;Use Default User System Button Colors&quot; is checked. A border is only displayed if you are using non-default colors.</source>
-        <translation>Modifier cette valeur n&apos;a aucun effet quand la case « Utiliser les couleurs système du bouton » est cochée. Une bordure ne s&apos;affiche que si vous utilisez d&apos;autres couleurs que celles par défaut.</translation>
+        <translation>Modifier cette valeur n&apos;a aucun effet quand la case «&#xa0;Utiliser les couleurs système du bouton&#xa0;» est cochée. Une bordure ne s&apos;affiche que si vous utilisez d&apos;autres couleurs que celles par défaut.</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -1677,7 +1702,7 @@ Créez avec un éditeur de texte comme le Bloc-notes un fichier texte nommé qvn
     </message>
     <message>
         <source>This will restore all values in this dialog to the program default settings. All current settings will be lost. Do you wish to continue?</source>
-        <translation>Toutes les valeurs de cette fenêtre vont reprendre les réglages par défaut du programme. Tous les réglages actuels seront perdus. Voulez-vous continuer ?</translation>
+        <translation>Toutes les valeurs de cette fenêtre vont reprendre les réglages par défaut du programme. Tous les réglages actuels seront perdus. Voulez-vous continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Pixels</source>

@@ -38,6 +38,8 @@ inline constexpr const char* kFolderOutsideBase =
     TRANSLATABLE("ImportTexts", "The folder %1 does not lie in the base folder %2.");
 inline constexpr const char* kNothingFound =
     TRANSLATABLE("ImportTexts", "No links that can be imported were found in %1.");
+inline constexpr const char* kNothingPasted =
+    TRANSLATABLE("ImportTexts", "No links that can be imported were found in the pasted text.");
 
 // Warnings: the source was read, but not all of it.
 inline constexpr const char* kPageCutShort =

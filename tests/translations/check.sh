@@ -16,7 +16,7 @@ for ts in "$scratch"/*.ts; do
     missing=$(grep -c 'type="unfinished"' "$ts" || true)
     if [[ $missing -ne 0 ]]; then
         echo "$(basename "$ts"): $missing texts without a finished translation:"
-        grep -B3 'type="unfinished"' "$ts" | grep '<source>' | sed 's/^ */  /' | head -20
+        grep -B3 'type="unfinished"' "$ts" | grep '<source>' | sed 's/^ */  /' | sed -n '1,20p'
         status=1
     fi
 done

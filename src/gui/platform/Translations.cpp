@@ -53,9 +53,14 @@ QString LocalizedDataFile(const QString& relative) {
     const QFileInfo name(relative);
     const QString stem =
         name.path() == "." ? name.completeBaseName() : name.path() + '/' + name.completeBaseName();
-    for (QString language : QLocale().uiLanguages()) {
-        const QString file =
-            ProgramDataFile(stem + '_' + language.replace('-', '_') + '.' + name.suffix());
+    // A regional language ("es-MX") takes the file of its language ("es") when it has none.
+    QStringList languages;
+    for (const QString& language : QLocale().uiLanguages()) {
+        languages << QString(language).replace('-', '_') << language.section('-', 0, 0);
+    }
+    languages.removeDuplicates();
+    for (const QString& language : languages) {
+        const QString file = ProgramDataFile(stem + '_' + language + '.' + name.suffix());
         if (!file.isEmpty()) {
             return file;
         }
