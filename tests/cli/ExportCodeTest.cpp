@@ -141,7 +141,7 @@ TEST(ExportCode, RefusalsChecksAndWriteFailuresHaveTheirOwnStatus) {
     EXPECT_EQ(bare.status, cli::kExitRefused);
     EXPECT_TRUE(bare.err.starts_with("Could not load \"nope.qvn\".")) << bare.err;
     EXPECT_TRUE(bare.err.ends_with("\nquorvane: nope.qvn: No such file or directory\n"));
-    EXPECT_EQ(project::CouldNotLoadMessage("C:\\menus\\old.qvn").text.substr(0, 24),
+    EXPECT_EQ(project::CouldNotLoadMessage("C:\\menus\\old.qvn").Text().substr(0, 24),
               "Could not load \"old.qvn\"");
 
     auto unnamed = project::LoadProjectFile(kExamples / "shop-menu.qvn",

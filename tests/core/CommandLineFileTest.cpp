@@ -31,7 +31,7 @@ TEST(CommandLineFile, AnExistingFileEndingInQvnInAnyCaseIsAProject) {
 TEST(CommandLineFile, MessagesNameWhatWasRefused) {
     const model::UserMessage refused = project::CommandLineRefusedMessage("\"a.qvn\"");
     EXPECT_EQ(refused.title, "Oops!");
-    EXPECT_EQ(refused.text, "\"\"a.qvn\"\" is not a valid Quorvane Project file.");
+    EXPECT_EQ(refused.Text(), "\"\"a.qvn\"\" is not a valid Quorvane Project file.");
     EXPECT_EQ(refused.icon, model::MessageIcon::Warning);
 
     EXPECT_EQ(project::SaveProjectQuestion(project::ReplacedBy::NewProject).text,

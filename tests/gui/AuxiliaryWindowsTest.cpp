@@ -154,8 +154,10 @@ class AuxiliaryWindowsTest : public QObject {
         QCOMPARE(platform::OpenedDocuments().last(), "mailto:" + kMessage);
         QCOMPARE(platform::ShownMessages().size(), 1u);
         QCOMPARE(platform::ShownMessages()[0].message,
-                 (model::UserMessage{"Oops!", "Could not start your email program.",
-                                     model::MessageIcon::Exclamation}));
+                 (model::UserMessage{"Oops!",
+                                     "Could not start your email program.",
+                                     model::MessageIcon::Exclamation,
+                                     {}}));
     }
 
     void theAboutLinksOpenTheirAddressesAndLeaveTheWindowOpen() {
