@@ -1,5 +1,5 @@
 # Where `cmake --install` and the Debian package put the program and its data. The program looks
-# for its tips and help pages in ${CMAKE_INSTALL_FULL_DATADIR}/quorvane, so the package installs
+# for its tips, help pages and translations in ${CMAKE_INSTALL_FULL_DATADIR}/quorvane, so the package installs
 # under the same prefix the program was built for.
 include(GNUInstallDirs)
 
@@ -7,7 +7,9 @@ set(QUORVANE_SOURCE_DATA ${PROJECT_SOURCE_DIR}/data)
 set(QUORVANE_INSTALL_DATA ${CMAKE_INSTALL_DATADIR}/quorvane)
 
 install(TARGETS quorvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${QUORVANE_SOURCE_DATA}/qvntips.txt DESTINATION ${QUORVANE_INSTALL_DATA})
+file(GLOB QUORVANE_TIPS_FILES ${QUORVANE_SOURCE_DATA}/qvntips*.txt)
+install(FILES ${QUORVANE_TIPS_FILES} DESTINATION ${QUORVANE_INSTALL_DATA})
+install(FILES ${QUORVANE_QM_FILES} DESTINATION ${QUORVANE_INSTALL_DATA}/translations)
 install(DIRECTORY ${QUORVANE_SOURCE_DATA}/help ${QUORVANE_SOURCE_DATA}/examples
         DESTINATION ${QUORVANE_INSTALL_DATA})
 

@@ -13,6 +13,7 @@ packages=(
 if [[ "${1:-all}" != engine ]]; then
     packages+=(
         qt6-base-dev qt6-webengine-dev libgl-dev
+        qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
         clang-format fonts-dejavu-core
         chromium xvfb xauth
         desktop-file-utils libxml2-utils shared-mime-info appstream dpkg-dev

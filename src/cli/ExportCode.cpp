@@ -60,7 +60,7 @@ int ExportCode(const ExportRequest& request, std::ostream& out, std::ostream& er
     const auto loaded = project::LoadProjectFileOrRefusal(
         request.project, model::NewProject(model::PlainStyleDefaults()));
     if (!loaded.project) {
-        err << project::CouldNotLoadMessage(request.project.string()).text << '\n'
+        err << project::CouldNotLoadMessage(request.project.string()).Text() << '\n'
             << "quorvane: " << request.project.string() << ": " << loaded.refusal << '\n';
         return kExitRefused;
     }

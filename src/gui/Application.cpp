@@ -3,10 +3,12 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/ProjectFileCommands.h"
 #include "platform/FileAssociation.h"
+#include "platform/Translations.h"
 #include "preview/WebEngineStart.h"
 #include "project/CommandLineFile.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QtGlobal>
 #include <iostream>
 
@@ -42,6 +44,7 @@ int RunApplication(int& argc, char** argv, const std::vector<std::string>&) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Brindlecote");
     QApplication::setApplicationName("Quorvane");
+    platform::InstallTranslations(QLocale::system());
     mainwindow::MainWindow window;
     // Qt has taken its own options out of the arguments by now.
     std::vector<std::string> arguments;

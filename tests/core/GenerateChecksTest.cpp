@@ -11,7 +11,8 @@ namespace {
 
 CheckFailure Failure(std::string title, std::string text, model::OptionField focus,
                      bool selectAll) {
-    return {{std::move(title), std::move(text), model::MessageIcon::Exclamation}, focus, selectAll};
+    return {
+        {std::move(title), std::move(text), model::MessageIcon::Exclamation, {}}, focus, selectAll};
 }
 
 const CheckFailure kCharacterFailure =

@@ -1,4 +1,7 @@
+#include "platform/MessageBoxes.h"
+#include "platform/Translations.h"
 #include "support/AllWindows.h"
+#include "support/Controls.h"
 #include "support/TestEnvironment.h"
 
 #include <QAbstractButton>
@@ -7,6 +10,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSet>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -62,6 +68,50 @@ QStringList Texts(const QString& name, QWidget& window) {
     return texts;
 }
 
+// The access key a caption promises ("&Next" gives N), or none.
+QChar AccessKey(const QString& caption) {
+    const QString text = QString(caption).replace("&&", "");
+    const auto at = text.indexOf('&');
+    return at >= 0 && at + 1 < text.size() ? text[at + 1].toUpper() : QChar();
+}
+
+// Labels and buttons narrower or lower than their text needs, and access keys that two entries
+// of one menu share.
+QStringList Faults(const QString& name, QWidget& window) {
+    QStringList faults;
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        const bool captioned =
+            qobject_cast<const QLabel*>(widget) || qobject_cast<const QAbstractButton*>(widget);
+        if (captioned && widget->isVisible() && widget->window() == &window &&
+            !widget->objectName().startsWith("qt_") &&
+            (widget->width() < widget->minimumSizeHint().width() ||
+             widget->height() < widget->minimumSizeHint().height())) {
+            faults << name + '/' + widget->objectName() + " clipped";
+        }
+    }
+    QList<QList<QAction*>> menus;
+    if (auto* main = qobject_cast<QMainWindow*>(&window)) {
+        menus << main->menuBar()->actions();
+    }
+    for (const QMenu* menu : window.findChildren<QMenu*>()) {
+        menus << menu->actions();
+    }
+    for (const QList<QAction*>& entries : menus) {
+        QSet<QChar> keys;
+        for (const QAction* entry : entries) {
+            const QChar key = AccessKey(entry->text());
+            if (key.isNull() || !entry->isVisible()) {
+                continue;
+            }
+            if (keys.contains(key)) {
+                faults << name + '/' + entry->objectName() + " repeats the key " + key;
+            }
+            keys.insert(key);
+        }
+    }
+    return faults;
+}
+
 } // namespace
 
 class TextsTest : public QObject {
@@ -71,7 +121,8 @@ class TextsTest : public QObject {
 
   private slots:
     // After a wanted change, QUORVANE_UPDATE_TEXTS=1 writes the new texts for review.
-    void everyWindowShowsTheTextsOfItsReference() {
+    void withoutALanguageEveryWindowShowsTheEnglishOfItsReference() {
+        platform::InstallTranslations(QLocale::c());
         QStringList shown;
         ForEachWindow(
             [&shown](const QString& name, QWidget& window) { shown << Texts(name, window); });
@@ -87,6 +138,52 @@ class TextsTest : public QObject {
         for (qsizetype line = 0; line < std::max(shown.size(), expected.size()); ++line) {
             QCOMPARE(shown.value(line), expected.value(line));
         }
+    }
+
+    void everyLanguageFitsItsWindowsAndKeepsItsAccessKeysApart() {
+        QStringList faults;
+        for (const char* language : {"de", "fr", "es"}) {
+            platform::InstallTranslations(QLocale(language));
+            ForEachWindow([&faults, language](const QString& name, QWidget& window) {
+                for (auto* tabs : window.findChildren<QTabWidget*>()) {
+                    for (int page = tabs->count() - 1; page >= 0; --page) {
+                        tabs->setCurrentIndex(page);
+                        QCoreApplication::processEvents();
+                        for (const QString& fault : Faults(name, window)) {
+                            faults << QString(language) + ": " + fault;
+                        }
+                    }
+                }
+                for (const QString& fault : Faults(name, window)) {
+                    faults << QString(language) + ": " + fault;
+                }
+            });
+        }
+        faults.removeDuplicates();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
+    void inGermanTheWindowTheQuestionsAndQtsButtonsAreGerman() {
+        // Austrian German takes the German of everything, the tips included.
+        platform::InstallTranslations(QLocale("de_AT"));
+        QVERIFY(platform::LocalizedDataFile("qvntips.txt").endsWith("/qvntips_de.txt"));
+        mainwindow::MainWindow window;
+        QCOMPARE(Find<QMenu>(window, "mnuFile")->title(), QString("&Datei"));
+        QCOMPARE(Find<QAbstractButton>(window, "additemcmd")->text(), QString("Hinzufügen"));
+        AddItem(window, "Home", "index.html");
+        QCOMPARE(Find<QAction>(window, "mnuEditUndo")->text(),
+                 QString("&Rückgängig: Eintrag hinzufügen"));
+        Click(window, "chksel");
+        platform::ClearShownMessages();
+        platform::QueueAnswer(platform::MessageAnswer::No);
+        AddItem(window, "Shop", "shop.html");
+        const model::UserMessage asked = platform::ShownMessages().at(0).message;
+        QCOMPARE(QString::fromStdString(asked.title), QString("Vorausgewählter Eintrag"));
+        QVERIFY(QString::fromStdString(asked.text).startsWith("Sie haben bereits „Home“"));
+        QCOMPARE(window.Document().Items().index(0, 3).data().toString(), QString("Ja"));
+        QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.button(QMessageBox::No)->text(), QString("&Nein"));
+        platform::InstallTranslations(QLocale::c());
     }
 };
 

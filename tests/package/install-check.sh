@@ -18,7 +18,6 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 expected=(
     bin/quorvane
-    share/quorvane/qvntips.txt
     share/applications/quorvane.desktop
     share/mime/packages/quorvane.xml
     share/metainfo/example.brindlecote.quorvane.metainfo.xml
@@ -28,6 +27,10 @@ expected=(
 )
 for size in 16 24 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/quorvane.png")
+done
+for language in "" _de _fr _es; do
+    expected+=("share/quorvane/qvntips$language.txt")
+    [[ -z $language ]] || expected+=("share/quorvane/translations/quorvane$language.qm")
 done
 for folder in help examples; do
     while IFS= read -r file; do

@@ -1,5 +1,6 @@
 #include "auxwindows/TipsFile.h"
 
+#include "model/Translatable.h"
 #include "project/AtomicFile.h"
 #include "project/IniLines.h"
 #include "project/NumericValue.h"
@@ -27,10 +28,10 @@ std::optional<std::vector<std::string>> ReadTipsFile(const std::filesystem::path
 }
 
 std::string MissingTipsText() {
-    const std::string name(kTipsFileName);
-    return "That the " + name + " file was not found? \r\n\r\nCreate a text file named " + name +
-           " using NotePad with 1 tip per line. Then place it in the same directory as the "
-           "application. ";
+    return TRANSLATABLE("auxwindows",
+                        "That the qvntips.txt file was not found? \r\n\r\nCreate a text file named "
+                        "qvntips.txt using NotePad with 1 tip per line. Then place it in the same "
+                        "directory as the application. ");
 }
 
 bool TipsWantedAtStartup(std::string_view setting) {

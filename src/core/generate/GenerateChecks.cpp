@@ -1,5 +1,7 @@
 #include "generate/GenerateChecks.h"
 
+#include "model/Translatable.h"
+
 #include <string>
 #include <string_view>
 #include <utility>
@@ -22,13 +24,17 @@ bool IsNameCharacter(char c) {
 }
 
 CheckFailure Oops(std::string text, model::OptionField focusField) {
-    return {{"Oops!", std::move(text), model::MessageIcon::Exclamation}, focusField, false};
+    return {
+        {TRANSLATABLE("messages", "Oops!"), std::move(text), model::MessageIcon::Exclamation, {}},
+        focusField,
+        false};
 }
 
 CheckFailure MenuNameError(std::string text) {
-    return {{"Error", std::move(text), model::MessageIcon::Exclamation},
-            model::OptionField::MenuName,
-            true};
+    return {
+        {TRANSLATABLE("messages", "Error"), std::move(text), model::MessageIcon::Exclamation, {}},
+        model::OptionField::MenuName,
+        true};
 }
 
 } // namespace
@@ -36,34 +42,45 @@ CheckFailure MenuNameError(std::string text) {
 std::optional<CheckFailure> CheckBeforeGenerate(const model::MenuOptions& menu,
                                                 const model::ButtonOptions& button) {
     if (menu.linkTarget == model::LinkTarget::DifferentFrame && menu.frameName.empty()) {
-        return Oops("You have chosen to use a different frame as the target of your links but you "
-                    "have not specified the name of the frame. You must enter a frame name or "
-                    "choose another target for the links.",
-                    model::OptionField::FrameName);
+        return Oops(
+            TRANSLATABLE(
+                "messages",
+                "You have chosen to use a different frame as the target of your links but you "
+                "have not specified the name of the frame. You must enter a frame name or "
+                "choose another target for the links."),
+            model::OptionField::FrameName);
     }
     // Without a button click there is no button, so its image does not matter.
     if (button.buttonKind == model::ButtonKind::Graphic &&
         menu.navigation == model::Navigation::OnButtonClick && button.imageUrl.empty()) {
-        return Oops("You have chosen to use a graphical submit button style but have not "
-                    "specified a URL for the graphic. Please specify a URL for the button graphic "
-                    "in the space provided.",
-                    model::OptionField::ImageUrl);
+        return Oops(
+            TRANSLATABLE(
+                "messages",
+                "You have chosen to use a graphical submit button style but have not "
+                "specified a URL for the graphic. Please specify a URL for the button graphic "
+                "in the space provided."),
+            model::OptionField::ImageUrl);
     }
     const std::string_view name = menu.menuName;
     if (name.empty()) {
-        return Oops("You must specify a name for the menu to be used in the code. This uniquely "
-                    "identifies this menu in case more than one menu is to be placed on the same "
-                    "page.",
-                    model::OptionField::MenuName);
+        return Oops(
+            TRANSLATABLE(
+                "messages",
+                "You must specify a name for the menu to be used in the code. This uniquely "
+                "identifies this menu in case more than one menu is to be placed on the same "
+                "page."),
+            model::OptionField::MenuName);
     }
     for (const char c : name) {
         if (!IsNameCharacter(c)) {
-            return MenuNameError("Menu Name must not contain any spaces or special characters.");
+            return MenuNameError(TRANSLATABLE(
+                "messages", "Menu Name must not contain any spaces or special characters."));
         }
     }
     // The code refers to the form as document.<name>, which JavaScript cannot parse after a digit.
     if (IsAsciiDigit(name.front())) {
-        return MenuNameError("Menu Name must begin with a letter or an underscore.");
+        return MenuNameError(
+            TRANSLATABLE("messages", "Menu Name must begin with a letter or an underscore."));
     }
     return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #include "project/CommandLineFile.h"
 
+#include "model/Translatable.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -33,8 +35,10 @@ bool IsProjectCommandLine(std::string_view commandLine) {
 }
 
 model::UserMessage CommandLineRefusedMessage(std::string_view commandLine) {
-    return {"Oops!", "\"" + std::string(commandLine) + "\" is not a valid Quorvane Project file.",
-            model::MessageIcon::Warning};
+    return {TRANSLATABLE("messages", "Oops!"),
+            TRANSLATABLE("messages", "\"%1\" is not a valid Quorvane Project file."),
+            model::MessageIcon::Warning,
+            {std::string(commandLine)}};
 }
 
 } // namespace project

@@ -44,7 +44,7 @@ QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
 template <typename Box>
 Box* BoxFor(const char* name, const QRadioButton* choice, QWidget* parent) {
     auto* box = Named<Box>(name, parent);
-    box->setAccessibleName(QString(choice->text()).remove('&').remove(':'));
+    box->setAccessibleName(QString(choice->text()).remove('&').remove(':').trimmed());
     return box;
 }
 
@@ -238,7 +238,7 @@ void ImportDialog::Read() {
     options.baseAddress = txtBase->text().trimmed().toStdString();
     std::function<importing::ImportResult()> job;
     if (optText->isChecked()) {
-        sourceName = tr("the pasted text");
+        sourceName.clear();
         job = [text = txtPaste->toPlainText().toStdString(), options] {
             return importing::ImportPastedText(text, options);
         };
@@ -294,7 +294,8 @@ void ImportDialog::AddToMenu() {
         importing::RowsForMenu(links->Groups(), document.Project().items, placement);
     const int position = static_cast<int>(rows.position);
     // One step of the history: one undo takes the whole import back.
-    auto* edit = new document::ItemEditCommand(document, tr("Import Links"), selectedRow, position);
+    auto* edit = new document::ItemEditCommand(
+        document, tr("Import Links", "a step of the history"), selectedRow, position);
     edit->Insert(position, std::move(rows.rows));
     document.Push(edit);
     accept();

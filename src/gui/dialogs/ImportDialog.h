@@ -61,7 +61,7 @@ class ImportDialog : public QDialog {
     const std::optional<int> selectedRow;
     ImportReader* reader = nullptr;
     ImportTreeModel* links = nullptr;
-    // How the messages name the source being read.
+    // How the messages name the file or folder being read; empty for pasted text.
     QString sourceName;
 
     QRadioButton* optFile = nullptr;

@@ -24,7 +24,9 @@ QStringList ResultMessages(const importing::ImportResult& result, const QString&
         messages << ShownText(skipped);
     }
     if (result.groups.empty()) {
-        messages << ShownText({importing::texts::kNothingFound, {source.toStdString()}});
+        messages << (source.isEmpty()
+                         ? ShownText({importing::texts::kNothingPasted, {}})
+                         : ShownText({importing::texts::kNothingFound, {source.toStdString()}}));
     }
     return messages;
 }

@@ -1,6 +1,7 @@
 #include "dialogs/TellFriendsDialog.h"
 
 #include "auxwindows/MailAddresses.h"
+#include "model/Translatable.h"
 #include "platform/Documents.h"
 #include "platform/MessageBoxes.h"
 
@@ -54,9 +55,11 @@ void TellFriendsDialog::Send() {
     }
     const QString address = QString::fromStdString(auxwindows::TellFriendsAddress(boxes));
     if (platform::OpenDocument(this, address) == platform::kNoAssociation) {
-        platform::ShowMessage(this, {tr("Oops!").toStdString(),
-                                     tr("Could not start your email program.").toStdString(),
-                                     model::MessageIcon::Exclamation});
+        platform::ShowMessage(this,
+                              {TRANSLATABLE("messages", "Oops!"),
+                               TRANSLATABLE("messages", "Could not start your email program."),
+                               model::MessageIcon::Exclamation,
+                               {}});
     }
     // The window closes whether or not the e-mail program started.
     accept();

@@ -6,6 +6,7 @@
 #include "widgets/Named.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -85,7 +86,8 @@ TipOfTheDayDialog::TipOfTheDayDialog(QWidget* owner, int& showTips, const QStrin
     chkLoadTipsAtStartup->setChecked(showTipsAtStartup != 0);
     if (!LoadTips(tipsFile)) {
         lblTipText->setText(
-            QString::fromStdString(auxwindows::MissingTipsText()).replace("\r\n", "\n"));
+            QCoreApplication::translate("auxwindows", auxwindows::MissingTipsText().c_str())
+                .replace("\r\n", "\n"));
     }
 }
 

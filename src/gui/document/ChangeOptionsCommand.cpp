@@ -10,34 +10,43 @@ namespace {
 constexpr int kTextOptionId = 1;
 
 QString Caption(model::OptionField field) {
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("document::ChangeOptionsCommand", text);
-    };
+    const char* text = "";
     switch (field) {
     case model::OptionField::MenuName:
-        return tr("Change Menu Name");
+        text = QT_TRANSLATE_NOOP("ChangeOptionsCommand", "Change Menu Name");
+        break;
     case model::OptionField::Navigation:
-        return tr("Change Navigation");
+        text = QT_TRANSLATE_NOOP("ChangeOptionsCommand", "Change Navigation");
+        break;
     case model::OptionField::LinkTarget:
-        return tr("Change Target of Links");
+        text = QT_TRANSLATE_NOOP("ChangeOptionsCommand", "Change Target of Links");
+        break;
     case model::OptionField::FrameName:
-        return tr("Change Frame Name");
+        text = QT_TRANSLATE_NOOP("ChangeOptionsCommand", "Change Frame Name");
+        break;
     case model::OptionField::ButtonAlign:
-        return tr("Change Alignment");
+        text = QT_TRANSLATE_NOOP("ChangeOptionsCommand", "Change Alignment");
+        break;
     case model::OptionField::ButtonKind:
-        return tr("Change Button Kind");
+        text = QT_TRANSLATE_NOOP("ChangeOptionsCommand", "Change Button Kind");
+        break;
     case model::OptionField::ButtonText:
-        return tr("Change Button Text");
+        text = QT_TRANSLATE_NOOP("ChangeOptionsCommand", "Change Button Text");
+        break;
     case model::OptionField::ImageUrl:
-        return tr("Change Button Graphic");
+        text = QT_TRANSLATE_NOOP("ChangeOptionsCommand", "Change Button Graphic");
+        break;
     case model::OptionField::ImageWidth:
-        return tr("Change Graphic Width");
+        text = QT_TRANSLATE_NOOP("ChangeOptionsCommand", "Change Graphic Width");
+        break;
     case model::OptionField::ImageHeight:
-        return tr("Change Graphic Height");
+        text = QT_TRANSLATE_NOOP("ChangeOptionsCommand", "Change Graphic Height");
+        break;
     case model::OptionField::AltText:
-        return tr("Change Alt Text");
+        text = QT_TRANSLATE_NOOP("ChangeOptionsCommand", "Change Alt Text");
+        break;
     }
-    return {};
+    return QCoreApplication::translate("ChangeOptionsCommand", text);
 }
 
 } // namespace

@@ -7,13 +7,13 @@
 namespace document {
 
 ChangeStyleCommand::ChangeStyleCommand(MenuDocument& menuDocument, const model::MenuStyle& style)
-    : DocumentCommand(menuDocument, QCoreApplication::translate("document::ChangeStyleCommand",
-                                                                "Change Menu Style")),
+    : DocumentCommand(menuDocument,
+                      QCoreApplication::translate("ChangeStyleCommand", "Change Menu Style")),
       menuStyle(style) {}
 
 ChangeStyleCommand::ChangeStyleCommand(MenuDocument& menuDocument, const model::ButtonStyle& style)
-    : DocumentCommand(menuDocument, QCoreApplication::translate("document::ChangeStyleCommand",
-                                                                "Change Button Style")),
+    : DocumentCommand(menuDocument,
+                      QCoreApplication::translate("ChangeStyleCommand", "Change Button Style")),
       buttonStyle(style) {}
 
 void ChangeStyleCommand::Swap() {

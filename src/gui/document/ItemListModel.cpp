@@ -30,6 +30,23 @@ const std::string& Field(const model::MenuItem& item, int column) {
     }
 }
 
+// The list shows the stored words of its flag and colour columns in the user's language; the
+// record, the item's own text and its address stay as stored.
+QString Shown(const std::string& value, int column) {
+    if (column != ItemListModel::kText && column != ItemListModel::kUrl) {
+        if (value == model::kYes) {
+            return ItemListModel::tr("Yes");
+        }
+        if (value == model::kNo) {
+            return ItemListModel::tr("No");
+        }
+        if (value == model::kDefaultColor) {
+            return ItemListModel::tr("Default");
+        }
+    }
+    return QString::fromStdString(value);
+}
+
 std::size_t Index(int row) {
     return static_cast<std::size_t>(row);
 }
@@ -53,7 +70,10 @@ QVariant ItemListModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const model::MenuItem& item = items[Index(index.row())];
-    if (role == Qt::DisplayRole || role == Qt::EditRole) {
+    if (role == Qt::DisplayRole) {
+        return Shown(Field(item, index.column()), index.column());
+    }
+    if (role == Qt::EditRole) {
         return QString::fromStdString(Field(item, index.column()));
     }
     if (role == Qt::FontRole && IsHeading(item)) {

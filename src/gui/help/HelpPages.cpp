@@ -1,8 +1,10 @@
 #include "help/HelpPages.h"
 
+#include "model/Translatable.h"
 #include "platform/DataFiles.h"
 #include "platform/Documents.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,7 +13,7 @@ namespace help {
 
 void OpenHelpPage(QWidget* owner, const QString& page) {
     const QString relative = QStringLiteral("help/") + page;
-    const QString path = platform::ProgramDataFile(relative);
+    const QString path = platform::LocalizedDataFile(relative);
     if (!path.isEmpty()) {
         platform::OpenDocument(owner, path);
         return;
@@ -20,12 +22,12 @@ void OpenHelpPage(QWidget* owner, const QString& page) {
     for (const QString& folder : platform::ProgramDataFolders()) {
         looked << QDir::toNativeSeparators(QDir(folder).filePath(relative));
     }
-    const QString text =
-        QCoreApplication::translate("auxwindows", "The help page could not be found. Quorvane "
-                                                  "looked for it here:\n\n%1")
-            .arg(looked.join('\n'));
-    platform::ShowMessage(owner, {QCoreApplication::translate("auxwindows", "Oops!").toStdString(),
-                                  text.toStdString(), model::MessageIcon::Exclamation});
+    platform::ShowMessage(owner,
+                          {TRANSLATABLE("messages", "Oops!"),
+                           TRANSLATABLE("messages", "The help page could not be found. Quorvane "
+                                                    "looked for it here:\n\n%1"),
+                           model::MessageIcon::Exclamation,
+                           {looked.join('\n').toStdString()}});
 }
 
 } // namespace help

@@ -39,14 +39,20 @@ QAction* Keys(QAction* action, const QList<QKeySequence>& keys, bool named = fal
     return action;
 }
 
-// Undo or redo, its text following the step it would take.
-QAction* HistoryAction(QAction* action, const char* name, const char* key,
-                       QKeySequence::StandardKey keys) {
-    action->setObjectName(name);
-    action->setIcon(CommandIcon(key));
-    action->setIconVisibleInMenu(false);
-    action->setProperty("key", key);
-    action->setShortcuts(keys);
+// Undo or redo, its text following the step it would take and enabled while there is one. The
+// step's name is placed by a whole sentence ("&Undo %1"), since languages put it in other places.
+template <typename TextChanged, typename CanChanged, typename Take>
+QAction* HistoryAction(QObject* owner, const char* name, const char* key,
+                       QKeySequence::StandardKey keys, const QString& plain,
+                       const QString& sentence, QUndoStack& history, TextChanged textChanged,
+                       CanChanged canChanged, Take take) {
+    auto* action = Keys(Command(owner, name, plain, key), QKeySequence::keyBindings(keys));
+    action->setEnabled(false);
+    QObject::connect(&history, textChanged, action, [action, plain, sentence](const QString& step) {
+        action->setText(step.isEmpty() ? plain : sentence.arg(step));
+    });
+    QObject::connect(&history, canChanged, action, &QAction::setEnabled);
+    QObject::connect(action, &QAction::triggered, &history, take);
     return action;
 }
 
@@ -99,10 +105,12 @@ CommandActions::CommandActions(QObject* owner, QUndoStack& history)
                        tr("Generate menu code and save to a file"))),
       exit(Keys(Command(owner, "mnuFileExit", tr("&Exit")),
                 QKeySequence::keyBindings(QKeySequence::Quit))),
-      undo(HistoryAction(history.createUndoAction(owner, tr("&Undo")), "mnuEditUndo", "undo",
-                         QKeySequence::Undo)),
-      redo(HistoryAction(history.createRedoAction(owner, tr("&Redo")), "mnuEditRedo", "redo",
-                         QKeySequence::Redo)),
+      undo(HistoryAction(owner, "mnuEditUndo", "undo", QKeySequence::Undo, tr("&Undo"),
+                         tr("&Undo %1"), history, &QUndoStack::undoTextChanged,
+                         &QUndoStack::canUndoChanged, &QUndoStack::undo)),
+      redo(HistoryAction(owner, "mnuEditRedo", "redo", QKeySequence::Redo, tr("&Redo"),
+                         tr("&Redo %1"), history, &QUndoStack::redoTextChanged,
+                         &QUndoStack::canRedoChanged, &QUndoStack::redo)),
       preview(Keys(Command(owner, "mnuPrevBr", tr("&Preview Menu in Browser"), "preview",
                            tr("Preview menu in browser")),
                    {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_R)})),

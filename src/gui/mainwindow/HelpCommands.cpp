@@ -7,8 +7,8 @@
 #include "help/HelpPages.h"
 #include "mainwindow/CommandActions.h"
 #include "model/MakerAddresses.h"
-#include "platform/DataFiles.h"
 #include "platform/Documents.h"
+#include "platform/Translations.h"
 
 #include <QAction>
 #include <QWhatsThis>
@@ -33,7 +33,7 @@ HelpCommands::HelpCommands(const CommandActions& actions, QWidget* owner)
 }
 
 void HelpCommands::ShowTip() {
-    const QString tips = platform::ProgramDataFile(QString::fromUtf8(auxwindows::kTipsFileName));
+    const QString tips = platform::LocalizedDataFile(QString::fromUtf8(auxwindows::kTipsFileName));
     dialogs::TipOfTheDayDialog(window, showTipsAtStartup, tips).exec();
 }
 

@@ -9,6 +9,7 @@
 #include "mainwindow/ItemListView.h"
 #include "mainwindow/LinkTextBox.h"
 #include "model/CommandState.h"
+#include "model/Translatable.h"
 #include "platform/MessageBoxes.h"
 
 #include <QAction>
@@ -93,12 +94,12 @@ ItemCommands::Preselection ItemCommands::SelectedItemRule(std::optional<int> wri
     if (!found) {
         return {model::kYes, std::nullopt};
     }
-    const QString question =
-        tr("You have already designated \"%1\" as the selected item in the menu. Do you wish to "
-           "change it to this one?")
-            .arg(QString::fromStdString(document.Items().ItemAt(*found).text));
-    const model::UserMessage message{tr("Selected Item").toStdString(), question.toStdString(),
-                                     model::MessageIcon::Question};
+    const model::UserMessage message{
+        TRANSLATABLE("messages", "Selected Item"),
+        TRANSLATABLE("messages", "You have already designated \"%1\" as the selected item in the "
+                                 "menu. Do you wish to change it to this one?"),
+        model::MessageIcon::Question,
+        {document.Items().ItemAt(*found).text}};
     if (platform::ShowMessage(window, message, platform::MessageButtons::YesNo) !=
         platform::MessageAnswer::Yes) {
         return {model::kNo, std::nullopt};
@@ -190,9 +191,10 @@ void ItemCommands::DeleteSelectedItem() {
     if (document.Items().rowCount() == 0) {
         return;
     }
-    const model::UserMessage question{tr("Confirm Delete").toStdString(),
-                                      tr("Delete selected item?").toStdString(),
-                                      model::MessageIcon::Question};
+    const model::UserMessage question{TRANSLATABLE("messages", "Confirm Delete"),
+                                      TRANSLATABLE("messages", "Delete selected item?"),
+                                      model::MessageIcon::Question,
+                                      {}};
     if (platform::ShowMessage(window, question, platform::MessageButtons::YesNo) !=
         platform::MessageAnswer::Yes) {
         return;

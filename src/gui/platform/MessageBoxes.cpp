@@ -1,5 +1,7 @@
 #include "MessageBoxes.h"
 
+#include "model/Translatable.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -64,8 +66,21 @@ MessageAnswer AnswerOf(QMessageBox::StandardButton button) {
 
 } // namespace
 
-MessageAnswer ShowMessage(QWidget* parent, const model::UserMessage& message,
+QString Translated(const std::string& english) {
+    return QCoreApplication::translate("messages", english.c_str());
+}
+
+QString ShownText(const model::UserMessage& message) {
+    const std::string translated = Translated(message.text).toStdString();
+    return QString::fromStdString(model::FilledIn(translated, message.arguments));
+}
+
+MessageAnswer ShowMessage(QWidget* parent, const model::UserMessage& english,
                           MessageButtons buttons) {
+    const model::UserMessage message{Translated(english.title).toStdString(),
+                                     ShownText(english).toStdString(),
+                                     english.icon,
+                                     {}};
     MessageSeam& seam = Seam();
     if (seam.automatic || !seam.answers.empty()) {
         seam.shown.push_back({message, buttons});
@@ -92,12 +107,11 @@ MessageAnswer ShowMessage(QWidget* parent, const model::UserMessage& message,
 }
 
 void ShowOperationError(QWidget* parent, const QString& reason) {
-    const QString text = QCoreApplication::translate(
-                             "platform", "Quorvane could not perform this operation due to the "
-                                         "following error:") +
-                         "\n\n\"" + reason + '"';
-    ShowMessage(parent, {QCoreApplication::translate("platform", "Error").toStdString(),
-                         text.toStdString(), model::MessageIcon::Stop});
+    ShowMessage(parent, {TRANSLATABLE("messages", "Error"),
+                         TRANSLATABLE("messages", "Quorvane could not perform this operation due "
+                                                  "to the following error:\n\n\"%1\""),
+                         model::MessageIcon::Stop,
+                         {reason.toStdString()}});
 }
 
 void QueueAnswer(MessageAnswer answer) {

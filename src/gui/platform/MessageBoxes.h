@@ -13,7 +13,11 @@ namespace platform {
 enum class MessageButtons { Ok, OkHelp, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
-// Shows the message modally over `parent` and returns the button the user chose.
+// The message's text in the user's language, its arguments filled in.
+QString ShownText(const model::UserMessage& message);
+
+// Shows the message modally over `parent`, in the user's language, and returns the button the
+// user chose.
 MessageAnswer ShowMessage(QWidget* parent, const model::UserMessage& message,
                           MessageButtons buttons = MessageButtons::Ok);
 

@@ -2,6 +2,7 @@
 
 #include "generate/CodeOutput.h"
 #include "generate/GenerateChecks.h"
+#include "platform/MessageBoxes.h"
 #include "preview/PreviewView.h"
 #include "preview/WebEngineStart.h"
 
@@ -70,7 +71,7 @@ void PreviewPane::Refresh() {
         return;
     }
     if (const auto failure = generate::CheckBeforeGenerate(menu.menu, menu.button)) {
-        ShowNote(QString::fromStdString(failure->message.text));
+        ShowNote(platform::ShownText(failure->message));
         return;
     }
     if (view == nullptr && engineOff.isEmpty()) {

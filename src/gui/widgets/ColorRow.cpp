@@ -1,5 +1,6 @@
 #include "widgets/ColorRow.h"
 
+#include "model/Translatable.h"
 #include "platform/ColorPicker.h"
 #include "platform/MessageBoxes.h"
 #include "style/ColorValue.h"
@@ -18,19 +19,15 @@ namespace {
 
 constexpr int kColorTextLength = 7;
 
-QString Translated(const char* text) {
-    return QCoreApplication::translate("style", text);
-}
-
 model::UserMessage Oops(const char* text) {
-    return {Translated("Oops!").toStdString(), Translated(text).toStdString(),
-            model::MessageIcon::Exclamation};
+    return {TRANSLATABLE("messages", "Oops!"), text, model::MessageIcon::Exclamation, {}};
 }
 
 void ShowInvalidOrSelect(QWidget* parent) {
-    platform::ShowMessage(
-        parent, Oops("Please enter a valid color value or click \"Select\" to choose a color."),
-        platform::MessageButtons::OkHelp);
+    platform::ShowMessage(parent,
+                          Oops(TRANSLATABLE("messages", "Please enter a valid color value or "
+                                                        "click \"Select\" to choose a color.")),
+                          platform::MessageButtons::OkHelp);
 }
 
 bool PassesKeyFilter(QChar c) {
@@ -149,7 +146,8 @@ void ColorRow::RunChangeCheck() {
         if (const auto colour = style::ColorTextToSystemColor(text.toStdString())) {
             SetSampleColor(platform::QColorOf(*colour));
         } else {
-            platform::ShowMessage(window, Oops("Please enter a valid color value."));
+            platform::ShowMessage(
+                window, Oops(TRANSLATABLE("messages", "Please enter a valid color value.")));
             box->setText(QStringLiteral("#000000"));
         }
     }

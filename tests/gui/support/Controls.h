@@ -109,7 +109,7 @@ inline QStringList TakeMessages(bool looks = false) {
     static const char* const kButtons[] = {"Ok", "OkHelp", "YesNo", "YesNoCancel"};
     QStringList shown;
     for (const auto& [message, buttons] : platform::ShownMessages()) {
-        shown << QString::fromStdString(message.title + '|' + message.text) +
+        shown << QString::fromStdString(message.title + '|' + message.Text()) +
                      (looks ? QString("|%1|%2").arg(kIcons[static_cast<int>(message.icon)],
                                                     kButtons[static_cast<int>(buttons)])
                             : QString());
