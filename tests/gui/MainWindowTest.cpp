@@ -16,9 +16,9 @@ using mainwindow::MainWindow;
 
 namespace {
 
-// Siblings sharing a pixel, and labels or buttons smaller than their text needs; Qt's own
-// helpers are Qt's business.
-QStringList LayoutFaults(const QWidget* root) {
+// Siblings sharing a pixel; Qt's own helpers are Qt's business. Captions that do not fit are
+// found with every language's texts.
+QStringList Overlaps(const QWidget* root) {
     QStringList faults;
     auto children = root->findChildren<QWidget*>();
     children.removeIf([](const QWidget* child) { return child->objectName().startsWith("qt_"); });
@@ -28,13 +28,6 @@ QStringList LayoutFaults(const QWidget* root) {
                 a->geometry().intersects(b->geometry())) {
                 faults << a->objectName() + " overlaps " + b->objectName();
             }
-        }
-        const bool hasText =
-            qobject_cast<const QLabel*>(a) || qobject_cast<const QAbstractButton*>(a);
-        if (hasText && a->isVisible() &&
-            (a->width() < a->minimumSizeHint().width() ||
-             a->height() < a->minimumSizeHint().height())) {
-            faults << a->objectName() + " clipped";
         }
     }
     return faults;
@@ -168,7 +161,7 @@ class MainWindowTest : public QObject {
         for (int page : {1, 0}) {
             Find<QTabWidget>(window, "SSTab1")->setCurrentIndex(page);
             QCoreApplication::processEvents();
-            QCOMPARE(LayoutFaults(&window).join(", "), QString());
+            QCOMPARE(Overlaps(&window).join(", "), QString());
         }
         // Which of width and height each control takes of the growth, and whether it moves down.
         const std::tuple<const char*, int, int, int> kGrowth[] = {
