@@ -1,41 +1,22 @@
 // A menu imported from a site folder on the command line leads to the imported pages.
 import assert from 'node:assert/strict';
-import {execFile} from 'node:child_process';
 import {mkdir, writeFile} from 'node:fs/promises';
 import path from 'node:path';
-import {after, before, test} from 'node:test';
-import {promisify} from 'node:util';
+import {test} from 'node:test';
 
-import {
-    ChooseEntry,
-    LaunchChromium,
-    MenuList,
-    OpenVisitor,
-    PressMenuButton
-} from './support/browser.js';
-import {StartSite} from './support/site.js';
+import {ChooseEntry, MenuList, PressMenuButton} from './support/browser.js';
+import {Quorvane, UseBrowser} from './support/fixture.js';
 
-const kRun = promisify(execFile);
+const Visit = UseBrowser();
 const kPages = {
     'index.html': 'Welcome',
     'about us.html': 'About us',
     'products/widgets.html': 'Widgets',
 };
 
-let site;
-let browser;
-before(async () => {
-    site = await StartSite();
-    browser = await LaunchChromium();
-});
-after(async () => {
-    await browser?.close();
-    await site?.Close();
-});
-
 // Writes the pages into a folder of the site, imports the folder and exports the menu's
 // preview beside the pages; resolves to the preview's address.
-async function ImportedMenu() {
+async function ImportedMenu(site) {
     const folder = path.join(site.root, 'imported');
     for (const [file, title] of Object.entries(kPages)) {
         await mkdir(path.dirname(path.join(folder, file)), {recursive: true});
@@ -45,15 +26,15 @@ async function ImportedMenu() {
     const preview = path.join(folder, 'quorvane_preview.html');
     for (const args of [['--import', folder, '--output', project],
                         ['--export-code', project, '--target', 'preview', '--output', preview]]) {
-        await kRun(process.env.QUORVANE_EXE, args);
+        await Quorvane(...args);
     }
     return site.UrlOf('imported/quorvane_preview.html');
 }
 
 test('an imported site folder navigates to its pages', async () => {
-    const menu = await ImportedMenu();
-    const {context, page, errors} = await OpenVisitor(browser, site);
-    await page.goto(menu);
+    const site = Visit.Site();
+    const menu = await ImportedMenu(site);
+    const {page, errors} = await Visit.Open(menu);
     const entries =
         await MenuList(page).evaluate((select) => [...select.options].map((o) => o.text));
     assert.deepEqual(entries, ['Welcome', 'About us', 'Widgets']);
@@ -66,5 +47,4 @@ test('an imported site folder navigates to its pages', async () => {
         assert.equal(await page.title(), title);
     }
     assert.deepEqual(errors, []);
-    await context.close();
 });

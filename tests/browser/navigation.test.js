@@ -5,16 +5,13 @@ import {mkdir, writeFile} from 'node:fs/promises';
 import path from 'node:path';
 import {test} from 'node:test';
 
-import {ChooseEntry, FrameAt, PressMenuButton, Settle, ShownEntry} from './support/browser.js';
+import {ChooseEntry, PressMenuButton, Settle, ShownEntry} from './support/browser.js';
 import {AssertOnlyAdvertRefused, kSecondFramePage, UseBrowser} from './support/fixture.js';
 
 const Visit = UseBrowser();
 
-const kTargets = {
-    same: '0',
-    new: '1',
-    frame: '2'
-};
+// The link targets in the order of the project file's values.
+const kTargets = ['same', 'new', 'frame'];
 const kWays = {
     change: {'Navigate': '1'},
     button: {'Navigate': '0', 'Button Type': '0'},
@@ -23,8 +20,7 @@ const kWays = {
 
 // [link target, how the menu navigates, how it is visited]
 const kCases = [
-    ...Object.keys(kTargets).flatMap((target) =>
-                                         Object.keys(kWays).map((way) => [target, way, {}])),
+    ...kTargets.flatMap((target) => Object.keys(kWays).map((way) => [target, way, {}])),
     // The saved code file works as a page without the preview around it.
     ['same', 'button', {target: 'file'}],
     // The program opens its preview as local files, where every file is an origin of its own.
@@ -55,14 +51,17 @@ async function Arrival(visit, target, url, opened) {
         assert.equal(popup.url(), url);
         return popup;
     }
-    return FrameAt(visit.page, 'content', url);
+    const frame = visit.page.frame({name: 'content'});
+    await frame.waitForURL(url);
+    return frame;
 }
 
 test('entries lead where the menu sends its links, or nowhere', async (t) => {
     for (const [target, way, options] of kCases) {
         await t.test(`${target} window, ${way}, ${JSON.stringify(options)}`, async () => {
             const visit = await Visit(
-                'navigation', {...options, keys: {Target: kTargets[target], ...kWays[way]}});
+                'navigation',
+                {...options, keys: {Target: String(kTargets.indexOf(target)), ...kWays[way]}});
             const gadgets = 'dest/gadgets.html';
             if (options.from === 'file') {
                 await mkdir(path.join(visit.folder, 'dest'));

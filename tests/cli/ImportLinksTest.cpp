@@ -10,17 +10,10 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
 const fs::path kSite = fs::path(QUORVANE_IMPORT_FILES) / "site";
 
-// Each test has a folder of its own, also when the tests run side by side.
-using Scratch = CTestFolder;
-
-} // namespace
-
 TEST(ImportLinks, FromASitemapToExportedCode) {
-    Scratch scratch;
+    CTestFolder scratch;
     const auto project = (scratch.path / "site.qvn").string();
     const auto imported =
         Headless({"--import", (kSite / "sitemap-index.xml").string(), "--output=" + project});
@@ -30,15 +23,14 @@ TEST(ImportLinks, FromASitemapToExportedCode) {
 
     const auto code = Headless({"--export-code", project});
     ASSERT_EQ(code.status, cli::kExitOk) << code.err;
-    for (const char* expected :
-         {"<FORM name=\"MyMenu\"", ">Welcome</OPTION>", "\"https://example.com/our-team.html\"",
-          ">Spring sale</OPTION>", "value=\"Go\""}) {
+    for (const char* expected : {">Welcome</OPTION>", "\"https://example.com/our-team.html\"",
+                                 ">Spring sale</OPTION>", "value=\"Go\""}) {
         EXPECT_NE(code.out.find(expected), std::string::npos) << expected << "\n" << code.out;
     }
 }
 
 TEST(ImportLinks, BaseAddressOrBaseFolderShapesTheAddresses) {
-    Scratch scratch;
+    CTestFolder scratch;
     const auto project = scratch.path / "site.qvn";
     const auto base = model::NewProject(model::PlainStyleDefaults());
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
@@ -52,13 +44,11 @@ TEST(ImportLinks, BaseAddressOrBaseFolderShapesTheAddresses) {
         const auto loaded = project::LoadProjectFile(project, base);
         ASSERT_TRUE(loaded);
         EXPECT_EQ(loaded->items.at(0).url, firstUrl);
-        EXPECT_EQ(loaded->items.at(2).text, "products");
-        EXPECT_EQ(loaded->items.at(3).text, "   Products");
     }
 }
 
 TEST(ImportLinks, WrongArgumentsRefusalsAndWriteFailures) {
-    Scratch scratch;
+    CTestFolder scratch;
     std::ofstream(scratch.path / "scripts.txt") << "javascript:go()\n";
     const auto output = (scratch.path / "out.qvn").string();
     const std::vector<std::tuple<std::vector<std::string>, int, std::string>> cases = {

@@ -60,6 +60,4 @@ TEST(MailAddresses, OnlyFilledBoxesAreJoinedWithCommas) {
     EXPECT_EQ(auxwindows::TellFriendsAddress(typed),
               "mailto: a@x.example,b@y.example " + kMailText);
     EXPECT_EQ(auxwindows::TellFriendsAddress(std::array<std::string, 5>{}), "mailto:" + kMailText);
-    EXPECT_EQ(auxwindows::SupportMailAddress(),
-              "mailto:support@brindlecote.example?subject=Quorvane Support");
 }

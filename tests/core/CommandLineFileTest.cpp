@@ -28,12 +28,8 @@ TEST(CommandLineFile, AnExistingFileEndingInQvnInAnyCaseIsAProject) {
     EXPECT_FALSE(project::IsProjectCommandLine("vn"));
 }
 
-TEST(CommandLineFile, MessagesNameWhatWasRefused) {
-    const model::UserMessage refused = project::CommandLineRefusedMessage("\"a.qvn\"");
-    EXPECT_EQ(refused.title, "Oops!");
-    EXPECT_EQ(refused.Text(), "\"\"a.qvn\"\" is not a valid Quorvane Project file.");
-    EXPECT_EQ(refused.icon, model::MessageIcon::Warning);
-
+// The refusal of a command line is checked by the window that shows it.
+TEST(CommandLineFile, TheSaveQuestionNamesWhatReplacesTheProject) {
     EXPECT_EQ(project::SaveProjectQuestion(project::ReplacedBy::NewProject).text,
               "This menu project has been changed. Would you like to save your changes before "
               "creating a new project? (Click \"Cancel\" to go back to Quorvane.)");

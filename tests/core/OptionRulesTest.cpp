@@ -8,37 +8,26 @@ using model::Navigation;
 using model::OptionField;
 
 TEST(OptionRules, TheButtonExistsOnlyForAButtonClickAndTheFrameOnlyForAFrame) {
-    struct Case {
-        Navigation navigation;
-        ButtonKind kind;
-        LinkTarget target;
-        model::OptionsAvailability available;
+    // The button's options, the standard button's, the graphic's, the frame name.
+    const std::tuple<Navigation, ButtonKind, LinkTarget, std::string> cases[] = {
+        {Navigation::OnButtonClick, ButtonKind::Standard, LinkTarget::SameWindow, "++--"},
+        {Navigation::OnButtonClick, ButtonKind::Graphic, LinkTarget::DifferentFrame, "+-++"},
+        {Navigation::OnItemChange, ButtonKind::Graphic, LinkTarget::None, "----"},
+        {Navigation::OnItemChange, ButtonKind::Standard, LinkTarget::DifferentFrame, "---+"},
     };
-    const Case cases[] = {
-        {Navigation::OnButtonClick,
-         ButtonKind::Standard,
-         LinkTarget::SameWindow,
-         {true, true, false, false}},
-        {Navigation::OnButtonClick,
-         ButtonKind::Graphic,
-         LinkTarget::DifferentFrame,
-         {true, false, true, true}},
-        {Navigation::OnItemChange,
-         ButtonKind::Graphic,
-         LinkTarget::None,
-         {false, false, false, false}},
-        {Navigation::OnItemChange,
-         ButtonKind::Standard,
-         LinkTarget::DifferentFrame,
-         {false, false, false, true}},
-    };
-    for (const Case& check : cases) {
+    for (const auto& [navigation, kind, target, expected] : cases) {
         model::MenuOptions menu;
         model::ButtonOptions button;
-        menu.navigation = check.navigation;
-        menu.linkTarget = check.target;
-        button.buttonKind = check.kind;
-        EXPECT_EQ(model::AvailableOptions(menu, button), check.available);
+        menu.navigation = navigation;
+        menu.linkTarget = target;
+        button.buttonKind = kind;
+        const auto options = model::AvailableOptions(menu, button);
+        std::string available;
+        for (const bool on : {options.buttonOptions, options.standardButton, options.graphicButton,
+                              options.frameName}) {
+            available += on ? '+' : '-';
+        }
+        EXPECT_EQ(available, expected);
     }
 }
 

@@ -69,25 +69,39 @@ TEST(ProjectFileRead, QuotesTheUserTypedSurviveASaveAndALoad) {
     EXPECT_EQ(Read(text), project);
 }
 
+// A refusal says why; the read loads nothing.
 TEST(ProjectFileRead, RefusesFilesThatCannotBeApplied) {
     const std::string good = project::WriteProjectText(EveryFieldSet());
     ASSERT_TRUE(Read(good));
-    const std::pair<std::string, std::string> edits[] = {
-        {"Quorvane Project File", "quorvane project file"},
-        {"Target=2", "Target=3"},
-        {"Align to Button=2", "Align to Button=-2"},
-        {"Constrain Width=0", "Constrain Width=3"},
-        {"Border=0", "Border=-1"},
-        {"Font Weight=700", "Font Weight=99"},
-        {"Font Weight=300", "Font Weight=901"},
-        {"Font Weight=300", "Weight=300"},
-        {"Font Size=15.5", "Font Size=1e999"},
-        {"icount=3", "icount=1e20"},
-        {"SelectedItem=2", "SelectedItem=9e999"}};
-    for (const auto& [from, to] : edits) {
-        EXPECT_FALSE(Read(Replaced(good, from, to))) << to;
+    // The value changed, its section, and the whole numbers it may hold (none: too large).
+    const std::tuple<std::string, std::string, std::string, std::string> edits[] = {
+        {"Target=2", "Target=3", "Menu Options", "-1 to 2"},
+        {"Align to Button=2", "Align to Button=-2", "Menu Options", "-1 to 2"},
+        {"Constrain Width=0", "Constrain Width=3", "Adv Menu Opts", "0 to 2"},
+        {"Border=0", "Border=-1", "Adv Button Opts", "0 to 2"},
+        {"Font Weight=700", "Font Weight=99", "Adv Menu Opts", "100 to 900"},
+        {"Font Weight=300", "Font Weight=901", "Adv Button Opts", "100 to 900"},
+        {"Font Weight=300", "Weight=300", "Adv Button Opts", "100 to 900"},
+        {"Font Size=15.5", "Font Size=1e999", "Adv Menu Opts", ""},
+        {"icount=3", "icount=1e20", "Items", ""},
+        {"SelectedItem=2", "SelectedItem=9e999", "Selected", ""}};
+    for (const auto& [from, to, section, range] : edits) {
+        const auto equals = from.find('=');
+        const std::string value =
+            to.starts_with(from.substr(0, equals)) ? to.substr(equals + 1) : "";
+        EXPECT_EQ(project::ReadProjectTextOrRefusal(Replaced(good, from, to), kBase).refusal,
+                  '"' + from.substr(0, equals) + "\" in [" + section + "] is \"" + value + "\", " +
+                      (range.empty() ? "too large a number" : "not a whole number from " + range));
     }
-    EXPECT_FALSE(Read(""));
+    EXPECT_EQ(project::ReadProjectTextOrRefusal(
+                  Replaced(good, "Quorvane Project File", "quorvane project file"), kBase)
+                  .refusal,
+              "the first line is not \"Quorvane Project File (Do not edit manually)\"");
+    EXPECT_EQ(project::ReadProjectTextOrRefusal("", kBase).refusal, "the file is empty");
+    const CTestFolder folder;
+    EXPECT_EQ(project::LoadProjectFileOrRefusal(folder / "gone.qvn", kBase).refusal,
+              "No such file or directory");
+    EXPECT_EQ(project::LoadProjectFileOrRefusal(folder.path, kBase).refusal, "Is a directory");
 }
 
 TEST(ProjectFileRead, ConvertsValuesAsTheyAreRead) {
@@ -184,22 +198,4 @@ TEST(ProjectFileRead, TheCountIsAClaimOnlyItemsTheFileNamesAreMade) {
         }
         EXPECT_EQ(readTexts, texts) << body.substr(0, 40);
     }
-}
-
-TEST(ProjectFileRead, ARefusalSaysWhy) {
-    const std::string good = project::WriteProjectText(EveryFieldSet());
-    const std::pair<std::string, std::string> cases[] = {
-        {"", "the file is empty"},
-        {"Notes\r\n", "the first line is not \"Quorvane Project File (Do not edit manually)\""},
-        {Replaced(good, "Target=2", "Target=3"),
-         "\"Target\" in [Menu Options] is \"3\", not a whole number from -1 to 2"},
-        {Replaced(good, "icount=3", "icount=1e20"),
-         "\"icount\" in [Items] is \"1e20\", too large a number"}};
-    for (const auto& [text, reason] : cases) {
-        EXPECT_EQ(project::ReadProjectTextOrRefusal(text, kBase).refusal, reason);
-    }
-    const CTestFolder folder;
-    EXPECT_EQ(project::LoadProjectFileOrRefusal(folder / "gone.qvn", kBase).refusal,
-              "No such file or directory");
-    EXPECT_EQ(project::LoadProjectFileOrRefusal(folder.path, kBase).refusal, "Is a directory");
 }

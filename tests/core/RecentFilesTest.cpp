@@ -6,28 +6,10 @@ using project::RecentList;
 using project::RecentMenuCaptions;
 using project::UpdateRecentFiles;
 
-namespace {
-
-// Saves the paths in turn as the window does: the entries shown are those the captions fill.
-RecentList SavedInTurn(std::initializer_list<std::string> paths) {
-    RecentList stored;
-    for (const std::string& path : paths) {
-        stored = UpdateRecentFiles(stored, RecentMenuCaptions(stored).size(), path);
-    }
-    return stored;
-}
-
-} // namespace
-
-TEST(RecentFiles, NewPathsGoFirstAndTheOldestDropsOffAFullList) {
-    EXPECT_EQ(SavedInTurn({"/p/a.qvn", "/p/b.qvn", "/p/c.qvn", "/p/d.qvn"}),
-              (RecentList{"/p/d.qvn", "/p/c.qvn", "/p/b.qvn", "/p/a.qvn", ""}));
-    EXPECT_EQ(SavedInTurn({"/p/a.qvn", "/p/b.qvn", "/p/c.qvn", "/p/d.qvn", "/p/e.qvn", "/p/f.qvn"}),
-              (RecentList{"/p/f.qvn", "/p/e.qvn", "/p/d.qvn", "/p/c.qvn", "/p/b.qvn"}));
-}
-
-TEST(RecentFiles, AKnownPathMovesUpAndAppearsOnce) {
+TEST(RecentFiles, ANewPathGoesFirstAndAKnownOneMovesUpAndAppearsOnce) {
     const RecentList full{"/p/1.qvn", "/p/2.qvn", "/p/3.qvn", "/p/4.qvn", "/p/5.qvn"};
+    EXPECT_EQ(UpdateRecentFiles(full, 5, "/p/6.qvn"),
+              (RecentList{"/p/6.qvn", "/p/1.qvn", "/p/2.qvn", "/p/3.qvn", "/p/4.qvn"}));
     EXPECT_EQ(UpdateRecentFiles(full, 5, "/p/3.qvn"),
               (RecentList{"/p/3.qvn", "/p/1.qvn", "/p/2.qvn", "/p/4.qvn", "/p/5.qvn"}));
     EXPECT_EQ(UpdateRecentFiles(full, 5, "/p/5.qvn"),

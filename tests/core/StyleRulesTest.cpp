@@ -41,6 +41,16 @@ TEST(StyleRules, ButtonColourPartFollowsSystemColoursNoBorderAndSync) {
     EXPECT_TRUE(style::ButtonAvailability(style).size);
 }
 
+TEST(StyleRules, MenuColoursAndWidthAreOpenOnlyWhileTheirBoxesAreClear) {
+    model::MenuStyle style; // system colours, constrained width
+    EXPECT_EQ(style::MenuAvailability(style), (style::MenuStyleAvailability{false, false}));
+    style.useSystemColors = 0;
+    style.constrainWidth = 2;
+    EXPECT_EQ(style::MenuAvailability(style), (style::MenuStyleAvailability{true, false}));
+    style.constrainWidth = 0;
+    EXPECT_EQ(style::MenuAvailability(style), (style::MenuStyleAvailability{true, true}));
+}
+
 TEST(StyleRules, DefaultFontPrefersMsSansSerifThenGoesByPosition) {
     using style::FontMoment;
     const std::vector<std::string> fonts{"Arial", "Courier", "MS Sans Serif"};

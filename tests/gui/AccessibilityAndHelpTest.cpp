@@ -1,6 +1,5 @@
 #include "help/HelpPages.h"
 #include "platform/Documents.h"
-#include "platform/MessageBoxes.h"
 #include "support/AllWindows.h"
 #include "support/Controls.h"
 #include "support/TestEnvironment.h"
@@ -8,7 +7,6 @@
 #include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAccessible>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -48,15 +46,6 @@ QChar AccessKey(const QString& caption) {
     const QString text = QString(caption).replace("&&", "");
     const auto at = text.indexOf('&');
     return at >= 0 && at + 1 < text.size() ? text[at + 1].toUpper() : QChar();
-}
-
-int Sentences(const QString& text) {
-    static const QRegularExpression end("[.!?](\\s|$)");
-    int count = 0;
-    for (auto matches = end.globalMatch(text); matches.hasNext(); matches.next()) {
-        ++count;
-    }
-    return count;
 }
 
 // The text What's This shows for the control: its own (a tool button's is its action's), or for
@@ -106,7 +95,7 @@ QStringList Faults(QWidget& window, bool explained, int& controls) {
         controls += IsInputControl(widget) ? 1 : 0;
         const QString help = ExplainedBy(widget);
         if (explained && (widget->focusPolicy() != Qt::NoFocus || button != nullptr) &&
-            (help.isEmpty() || Sentences(help) > 2)) {
+            (help.isEmpty() || help.count(QRegularExpression("[.!?](\\s|$)")) > 2)) {
             faults << "unexplained " + Describe(widget);
         }
     }
@@ -176,16 +165,12 @@ class AccessibilityAndHelpTest : public QObject {
         platform::ClearOpenedDocuments();
         platform::ClearShownMessages();
         mainwindow::MainWindow window;
-        Trigger(window, "mnuHlpCont");
-        Click(window, "help");
-        Trigger(window, "mnuHelpTut");
-        const QString folder = QCoreApplication::applicationDirPath() + "/help/";
-        QCOMPARE(
-            platform::OpenedDocuments(),
-            (QStringList{folder + "index.html", folder + "index.html", folder + "tutorial.html"}));
-        Click(window, "wthis");
+        Click(window, {"mnuHlpCont", "help", "mnuHelpTut", "wthis"});
         QVERIFY(QWhatsThis::inWhatsThisMode());
         QWhatsThis::leaveWhatsThisMode();
+        const QString folder = QCoreApplication::applicationDirPath() + "/help/";
+        QCOMPARE(platform::OpenedDocuments().join(' ').replace(folder, ""),
+                 QString("index.html index.html tutorial.html"));
         // The contents page leads to every page, and no page links to one that is missing.
         const QStringList pages = QDir(folder).entryList({"*.html"}, QDir::Files);
         QVERIFY(pages.size() >= 6);
@@ -199,7 +184,7 @@ class AccessibilityAndHelpTest : public QObject {
         // A page that is nowhere is reported, not opened.
         help::OpenHelpPage(&window, "gone.html");
         QCOMPARE(platform::OpenedDocuments().size(), 3);
-        const QString text = QString::fromStdString(platform::ShownMessages().at(0).message.text);
+        const QString text = TakeMessages().join('\n');
         QVERIFY2(text.contains(folder + "gone.html") &&
                      text.contains("/share/quorvane/help/gone.html"),
                  qPrintable(text));

@@ -74,10 +74,7 @@ class ImportWindowTest : public QObject {
         AddItem(window, "Home", "index.html");
         AddItem(window, "Contact", "contact.html");
         SelectRow(window, 0);
-        ModalScript user;
-        user.Then<ImportDialog>([&window](ImportDialog& dialog) {
-            QCOMPARE(dialog.objectName() + ' ' + dialog.windowTitle(),
-                     QString("frmImport Import Links"));
+        const auto tickEditAndInsert = [&window](ImportDialog& dialog) {
             // The list already has its preselected item.
             QVERIFY(!Find<QCheckBox>(dialog, "chkPreselect")->isVisible());
             platform::QueueFileName(kFiles + "bookmarks.html");
@@ -109,12 +106,10 @@ class ImportWindowTest : public QObject {
             QCOMPARE(Shown(links).mid(7),
                      (QStringList{"Shop|||+", "  Cart|https://shop.example.com/||+"}));
             QCOMPARE(window.Document().Items().rowCount(), 2);
-            Click(dialog, "optInsert");
-            Click(dialog, "cmdAdd");
-        });
-        Trigger(window, "mnuFileImport");
-        QVERIFY2(user.Done() && user.Unexpected().isEmpty(),
-                 qPrintable(user.Unexpected().join(',')));
+            Click(dialog, {"optInsert", "cmdAdd"});
+        };
+        QVERIFY(WhenShown<ImportDialog>([&window] { Trigger(window, "mnuFileImport"); },
+                                        tickEditAndInsert));
         const QStringList imported = Rows(window);
         QCOMPARE(imported,
                  (QStringList{"Home|Yes|index.html|Yes|Default|Default|No",
@@ -136,29 +131,23 @@ class ImportWindowTest : public QObject {
 
     void cancelChangesNothingAndTheFirstEntryIsPreselectedOnlyWhenAsked() {
         MainWindow window;
-        ModalScript user;
-        user.Then<ImportDialog>([](ImportDialog& dialog) {
+        const auto import = [&window] { Trigger(window, "mnuFileImport"); };
+        QVERIFY(WhenShown<ImportDialog>(import, [](ImportDialog& dialog) {
             QVERIFY(!Find(dialog, "optInsert")->isEnabled());
             platform::QueueFileName(kFiles + "site");
             Click(dialog, "cmdFolder");
             QTRY_VERIFY(Links(dialog).rowCount() > 0);
             Click(dialog, "cmdCancel");
-        });
-        user.Then<ImportDialog>([](ImportDialog& dialog) {
+        }));
+        QVERIFY(Rows(window).isEmpty() && !window.Document().Changed());
+        QVERIFY(WhenShown<ImportDialog>(import, [](ImportDialog& dialog) {
             Find<QPlainTextEdit>(dialog, "txtPaste")
                 ->insertPlainText("Start\tindex.html\n/our-team.html");
             Retype(dialog, "txtBase", "https://example.com/a/");
             Click(dialog, "cmdRead");
             QTRY_COMPARE(Links(dialog).rowCount(), 2);
-            Click(dialog, "chkPreselect");
-            Click(dialog, "cmdAdd");
-        });
-        Trigger(window, "mnuFileImport");
-        QCOMPARE(Rows(window), QStringList());
-        QVERIFY(!window.Document().Changed());
-        Trigger(window, "mnuFileImport");
-        QVERIFY2(user.Done() && user.Unexpected().isEmpty(),
-                 qPrintable(user.Unexpected().join(',')));
+            Click(dialog, {"chkPreselect", "cmdAdd"});
+        }));
         QCOMPARE(Rows(window),
                  (QStringList{"Start|Yes|https://example.com/a/index.html|Yes|Default|Default|No",
                               "Our team|Yes|https://example.com/our-team.html|No|Default|Default|"

@@ -22,9 +22,11 @@ class Window : public QObject {
         log << "own";
         return true;
     }
-    int Count(const char* suffix, const char* prefix = "") const {
-        return property(prefix + QByteArray::number(reinterpret_cast<quintptr>(this)) + suffix)
-            .toInt();
+    // The registry's count of entries, then its count for each event type: "3:2,1".
+    QString Counts() const {
+        const QByteArray self = QByteArray::number(reinterpret_cast<quintptr>(this));
+        return property("C" + self).toString() + ':' + property(self + "#1001C").toString() + ',' +
+               property(self + "#1002C").toString();
     }
     QStringList Send(QEvent::Type type) {
         log.clear();
@@ -82,16 +84,13 @@ class SubclassTest : public QObject {
         subclass::SubclassAttach(first, &window, kTypeA);
         subclass::SubclassAttach(first, &window, kTypeB);
         subclass::SubclassAttach(second, &window, kTypeA);
-        QCOMPARE(window.Count("", "C"), 3);
-        QCOMPARE(window.Count("#1001C"), 2);
-        QCOMPARE(window.Count("#1002C"), 1);
+        QCOMPARE(window.Counts(), QString("3:2,1"));
         QCOMPARE(window.Send(kTypeA), (QStringList{"first", "second"}));
 
         // Detaching moves the later handlers down; a second detach changes nothing.
         subclass::SubclassDetach(first, &window, kTypeA);
         subclass::SubclassDetach(first, &window, kTypeA);
-        QCOMPARE(window.Count("", "C"), 2);
-        QCOMPARE(window.Count("#1001C"), 1);
+        QCOMPARE(window.Counts(), QString("2:1,1"));
         QCOMPARE(window.Send(kTypeA), QStringList{"second"});
 
         // The last detach gives the window back its own handling and leaves no registry.
@@ -151,8 +150,7 @@ class SubclassTest : public QObject {
         subclass::SubclassAttach(handler, &window, kTypeA);
         QCOMPARE(ErrorOf([&] { subclass::SubclassAttach(handler, &window, kTypeA); }),
                  "8004331a " + source + ": Message already handled by another class");
-        QCOMPARE(window.Count("", "C"), 1);
-        QCOMPARE(window.Count("#1001C"), 1);
+        QCOMPARE(window.Counts(), QString("1:1,"));
         subclass::SubclassDetach(handler, &window, kTypeA);
         QVERIFY(window.dynamicPropertyNames().isEmpty());
     }

@@ -11,10 +11,6 @@ using importing::ImportPath;
 
 namespace {
 
-void WriteFile(const std::filesystem::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 std::string Repeat(const std::string& text, int times) {
     std::string out;
     for (int i = 0; i < times; ++i) {
@@ -37,10 +33,11 @@ void WriteGzipBomb(const std::filesystem::path& path) {
 
 TEST(BadInput, EndsInAClearRefusal) {
     CTestFolder folder;
-    WriteFile(folder / "deep.xml", "<?xml version=\"1.0\"?><urlset>" + Repeat("<url>", 10000) +
-                                       Repeat("</url>", 10000) + "</urlset>");
+    std::ofstream(folder / "deep.xml") << "<?xml version=\"1.0\"?><urlset>" +
+                                              Repeat("<url>", 10000) + Repeat("</url>", 10000) +
+                                              "</urlset>";
     // 200 MB without writing them: the file is sparse.
-    WriteFile(folder / "huge.html", "<a href=x>");
+    std::ofstream(folder / "huge.html") << "<a href=x>";
     std::filesystem::resize_file(folder / "huge.html", 200U * 1024 * 1024);
     WriteGzipBomb(folder / "bomb.xml.gz");
 
@@ -49,8 +46,6 @@ TEST(BadInput, EndsInAClearRefusal) {
         {kImportFiles / "bad" / "blank.txt", "The file blank.txt is empty."},
         {kImportFiles / "bad" / "picture.html",
          "The file picture.html is not a bookmarks file, sitemap, web page or list of addresses."},
-        {kImportFiles / "bad" / "truncated.xml.gz",
-         "The file truncated.xml.gz is a damaged or incomplete gzip file."},
         {folder / "bomb.xml.gz",
          "The file bomb.xml.gz unpacks to more than 50 MB. Sitemaps of up to 50 MB can be "
          "imported."},
@@ -67,7 +62,6 @@ TEST(BadInput, EndsInAClearRefusal) {
          "sitemap."},
         {folder / "huge.html",
          "The file huge.html is larger than 50 MB. Files of up to 50 MB can be imported."},
-        {folder / "missing.html", "The file missing.html could not be read."},
     };
     for (const auto& [path, message] : cases) {
         const auto result = ImportPath(path, {});
@@ -79,8 +73,9 @@ TEST(BadInput, EndsInAClearRefusal) {
 
 TEST(BadInput, APageNestedTooDeepIsReadUpToTheLimitWithAWarning) {
     CTestFolder folder;
-    WriteFile(folder / "deep.html", "<a href=first.html>First</a>" + Repeat("<div>", 10000) +
-                                        "<a href=deep.html>Deep</a>" + Repeat("</div>", 10000));
+    std::ofstream(folder / "deep.html") << "<a href=first.html>First</a>" + Repeat("<div>", 10000) +
+                                               "<a href=deep.html>Deep</a>" +
+                                               Repeat("</div>", 10000);
     const auto result = ImportPath(folder / "deep.html", {});
     EXPECT_EQ(EntryLines(result), std::vector<std::string>{": First -> first.html"});
     EXPECT_EQ(English(result.warnings),

@@ -9,13 +9,9 @@ using model::MenuItem;
 namespace {
 
 MenuItem Row(std::string text, std::string url, bool heading = false, bool selected = false) {
-    MenuItem item;
-    item.text = std::move(text);
-    item.linked = heading ? model::kNo : model::kYes;
-    item.url = std::move(url);
-    item.heading = heading ? model::kYes : model::kNo;
-    item.selected = selected ? model::kYes : model::kNo;
-    return item;
+    const auto flag = [](bool on) { return std::string(on ? model::kYes : model::kNo); };
+    return {std::move(text),      flag(!heading),       std::move(url), flag(selected),
+            model::kDefaultColor, model::kDefaultColor, flag(heading)};
 }
 
 const std::vector<ImportGroup> kGroups = {

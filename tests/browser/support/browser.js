@@ -1,23 +1,15 @@
 // Headless Chromium driven as a visitor of the page would drive the menu.
 import {chromium} from 'playwright-core';
 
-const kChromium = '/usr/bin/chromium';
-
-const kFlags = [
-    '--no-sandbox',
-    '--disable-gpu',
-    '--disable-background-networking',
-    '--disable-component-update',
-    '--disable-sync',
-    '--no-first-run',
-];
-
 // launch() gives every run a fresh profile of its own.
 export function LaunchChromium() {
     return chromium.launch({
-        executablePath: kChromium,
+        executablePath: '/usr/bin/chromium',
         headless: true,
-        args: kFlags,
+        args: [
+            '--no-sandbox', '--disable-gpu', '--disable-background-networking',
+            '--disable-component-update', '--disable-sync', '--no-first-run'
+        ],
         // The popup blocker stays on: a new window must open from the visitor's own choice.
         ignoreDefaultArgs: ['--disable-popup-blocking'],
     });
@@ -69,22 +61,6 @@ export function PressMenuButton(frame) {
 
 export async function ShownEntry(frame) {
     return MenuList(frame).evaluate((select) => select.options[select.selectedIndex].text);
-}
-
-// Resolves to the frame once the frame of that name shows `url`, fully loaded.
-export async function FrameAt(page, name, url, timeoutMs = 10000) {
-    const deadline = Date.now() + timeoutMs;
-    for (;;) {
-        const frame = page.frame({name});
-        if (frame?.url() === url) {
-            await frame.waitForLoadState();
-            return frame;
-        }
-        if (Date.now() > deadline) {
-            throw new Error(`frame "${name}" shows ${frame?.url()}, expected ${url}`);
-        }
-        await new Promise((resolve) => setTimeout(resolve, 50));
-    }
 }
 
 // Long enough for a navigation started by a choice to reach the site.

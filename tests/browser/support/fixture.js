@@ -32,6 +32,15 @@ function WithKeys(text, keys) {
     return text;
 }
 
+// Runs the quorvane executable; a failure says what it was asked and what it answered.
+export async function Quorvane(...args) {
+    try {
+        await kRun(process.env.QUORVANE_EXE, args);
+    } catch (error) {
+        throw new Error(`quorvane ${args.join(' ')} failed (exit ${error.code}): ${error.stderr}`);
+    }
+}
+
 // Writes the project into `folder` and exports it for the target "preview" or "file".
 async function Export(folder, name, keys, target) {
     await mkdir(folder, {recursive: true});
@@ -40,15 +49,8 @@ async function Export(folder, name, keys, target) {
     const projectPath = path.join(folder, 'menu.qvn');
     await writeFile(projectPath, text);
     await copyFile(path.join(kHere, '..', kButtonImage), path.join(folder, kButtonImage));
-    const args = [
-        '--export-code', projectPath, '--target', target, '--output',
-        path.join(folder, kPages[target])
-    ];
-    try {
-        await kRun(process.env.QUORVANE_EXE, args);
-    } catch (error) {
-        throw new Error(`quorvane ${args.join(' ')} failed (exit ${error.code}): ${error.stderr}`);
-    }
+    await Quorvane('--export-code', projectPath, '--target', target, '--output',
+                   path.join(folder, kPages[target]));
     return target === 'preview' && /^Target=2$/m.test(text);
 }
 
@@ -80,10 +82,8 @@ export function UseBrowser() {
         const UrlOf = from === 'file'
                           ? (relative) => pathToFileURL(path.join(folder, relative)).href
                           : (relative) => shared.site.origin + PathOf(relative);
-        const visitor = await OpenVisitor(shared.browser, shared.site);
-        contexts.push(visitor.context);
         const startUrl = UrlOf(framed ? kFramesetPage : kPages[target]);
-        await visitor.page.goto(startUrl);
+        const visitor = await Visit.Open(startUrl);
         const Requests = () => shared.site.requests.filter((p) => p.startsWith(PathOf('')));
         return {
             ...visitor,
@@ -100,6 +100,14 @@ export function UseBrowser() {
         };
     }
 
+    // A visitor on any page of the site (`Visit.Site()`), closed after the test as the others.
+    Visit.Open = async (url) => {
+        const visitor = await OpenVisitor(shared.browser, shared.site);
+        contexts.push(visitor.context);
+        await visitor.page.goto(url);
+        return visitor;
+    };
+    Visit.Site = () => shared.site;
     return Visit;
 }
 

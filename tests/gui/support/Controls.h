@@ -3,11 +3,13 @@
 #include "document/ItemListModel.h"
 #include "document/MenuDocument.h"
 #include "mainwindow/MainWindow.h"
+#include "platform/MessageBoxes.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTreeView>
@@ -30,6 +32,17 @@ inline void Click(const QObject& window, const char* name) {
 
 inline void Trigger(const QObject& window, const char* name) {
     Find<QAction>(window, name)->trigger();
+}
+
+// Triggers each action, or clicks each button, in turn.
+inline void Click(const QObject& window, std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        if (auto* action = window.findChild<QAction*>(name)) {
+            action->trigger();
+        } else {
+            Click(window, name);
+        }
+    }
 }
 
 inline void Choose(const QObject& window, const char* name, int index) {
@@ -70,6 +83,39 @@ inline QString States(const QObject& window, std::initializer_list<const char*> 
         }
     }
     return states;
+}
+
+// The texts of boxes, labels, buttons and lists, joined by ",".
+inline QString Texts(const QObject& window, std::initializer_list<const char*> names) {
+    QStringList texts;
+    for (const char* name : names) {
+        const auto* control = Find<QObject>(window, name);
+        if (const auto* box = qobject_cast<const QLineEdit*>(control)) {
+            texts << box->text();
+        } else if (const auto* label = qobject_cast<const QLabel*>(control)) {
+            texts << label->text();
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+            texts << button->text();
+        } else {
+            texts << qobject_cast<const QComboBox*>(control)->currentText();
+        }
+    }
+    return texts.join(',');
+}
+
+// "title|text" of each message shown since the last call, with "|icon|buttons" when asked.
+inline QStringList TakeMessages(bool looks = false) {
+    static const char* const kIcons[] = {"!", "warning", "i", "?", "stop"};
+    static const char* const kButtons[] = {"Ok", "OkHelp", "YesNo", "YesNoCancel"};
+    QStringList shown;
+    for (const auto& [message, buttons] : platform::ShownMessages()) {
+        shown << QString::fromStdString(message.title + '|' + message.Text()) +
+                     (looks ? QString("|%1|%2").arg(kIcons[static_cast<int>(message.icon)],
+                                                    kButtons[static_cast<int>(buttons)])
+                            : QString());
+    }
+    platform::ClearShownMessages();
+    return shown;
 }
 
 inline QTreeView* List(const mainwindow::MainWindow& window) {

@@ -73,3 +73,13 @@ class ModalScript {
 
     std::shared_ptr<State> state;
 };
+
+// Runs `act` on the modal window of type T that `open` shows; false when none came, another one
+// came or it was left open.
+template <typename T>
+bool WhenShown(const std::function<void()>& open, std::function<void(T&)> act) {
+    ModalScript user;
+    user.Then<T>(std::move(act));
+    open();
+    return user.Done() && user.Unexpected().isEmpty();
+}

@@ -31,3 +31,14 @@ TestEnvironment::TestEnvironment() {
 QString TestEnvironment::path(const QString& relative) const {
     return relative.isEmpty() ? home.path() : home.path() + '/' + relative;
 }
+
+QString TestEnvironment::Write(const QString& relative, const QByteArray& bytes) const {
+    QFile file(path(relative));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName()
+                                                                                : QString();
+}
+
+QByteArray FileContents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}

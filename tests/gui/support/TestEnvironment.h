@@ -10,7 +10,12 @@ class TestEnvironment {
   public:
     TestEnvironment();
     QString path(const QString& relative = {}) const;
+    // Writes a file in the folder; its path.
+    QString Write(const QString& relative, const QByteArray& bytes) const;
 
   private:
     QTemporaryDir home;
 };
+
+// The bytes of a file; "(missing)" when it cannot be read.
+QByteArray FileContents(const QString& path);

@@ -1,5 +1,6 @@
 // Headings become option groups; the browser must place every entry under the right one and show
-// the preselected entry, or without one the first entry, at load, and go nowhere then.
+// the preselected entry, or without one the first entry, at load, and go nowhere then. Texts
+// reach the visitor as typed: letters beyond ASCII, quotes, ampersands and angle brackets.
 import assert from 'node:assert/strict';
 import {test} from 'node:test';
 
@@ -54,6 +55,29 @@ test('headings group the entries below them', async (t) => {
             assert.equal(await ShownEntry(visit.menuFrame), shown);
             await Settle();
             assert.deepEqual(visit.Destinations(), [], 'loading the page went to an entry');
+        });
+    }
+});
+
+function ShownTexts(frame) {
+    return frame.locator('form').evaluate(
+        (form) => ({
+            groups: [...form.querySelectorAll('optgroup')].map((g) => g.label),
+            entries: [...form.querySelectorAll('option')].map((o) => o.textContent),
+            button: form.querySelector('input').value,
+        }));
+}
+
+test('texts show as typed, from the site and opened as a file', async (t) => {
+    for (const from of ['site', 'file']) {
+        await t.test(from, async () => {
+            const visit = await Visit('text', {from});
+            assert.equal(await ShownEntry(visit.menuFrame), 'Café Zürich');
+            assert.deepEqual(await ShownTexts(visit.menuFrame), {
+                groups: ['Spezialitäten & Co'],
+                entries: ['Café Zürich', 'Smørrebrød – 5 €', 'Say "cheese"', 'a < b > c'],
+                button: 'Los, weiter »',
+            });
         });
     }
 });
