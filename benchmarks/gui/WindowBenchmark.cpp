@@ -62,8 +62,8 @@ void TimeLoads(mainwindow::MainWindow& form, const QString& path) {
     const double read = MeanReadMilliseconds(path);
     std::printf("load %lld-item project into window: first %8.1f ms, mean %8.1f ms\n",
                 static_cast<long long>(bench::kLargeProjectItems), first, total / kLoads);
-    std::printf("read the same file alone:          mean %8.1f ms (window load %.1f times)\n",
-                read, total / kLoads / read);
+    std::printf("read the same file alone:          mean %8.1f ms (window load %.1f times)\n", read,
+                total / kLoads / read);
 }
 
 void RunEventLoop(int ms) {
