@@ -6,8 +6,6 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
-using auxwindows::SplitTipLines;
-
 namespace {
 
 using Tips = std::vector<std::string>;
@@ -19,21 +17,14 @@ const std::string kMailText =
 
 } // namespace
 
-TEST(TipsFile, EveryLineIsATipEmptyOnesIncluded) {
-    EXPECT_EQ(SplitTipLines("one\r\ntwo\r\nthree\r\n"), (Tips{"one", "two", "three"}));
-    EXPECT_EQ(SplitTipLines("one\n\nthree"), (Tips{"one", "", "three"}));
-    EXPECT_EQ(SplitTipLines("a\rb\n\r\n"), (Tips{"a", "b", ""}));
-    EXPECT_EQ(SplitTipLines(""), Tips{});
-    EXPECT_EQ(SplitTipLines(" spaced tip \t"), (Tips{" spaced tip \t"}));
-}
-
-TEST(TipsFile, ReadsOrdinaryFilesOnly) {
+TEST(TipsFile, EveryLineOfAnOrdinaryFileIsATipEmptyOnesIncluded) {
     const CTestFolder folder;
     std::ofstream(folder / "tips.txt", std::ios::binary) << "\xEF\xBB\xBF"
-                                                         << "Caf\xC3\xA9\r\n\r\nlast";
+                                                         << "Caf\xC3\xA9\r\n\r\n x \t\rb\n\r\nz";
     std::ofstream(folder / "old.txt", std::ios::binary) << "Caf\xE9\r\n";
     std::ofstream(folder / "empty.txt", std::ios::binary);
-    EXPECT_EQ(auxwindows::ReadTipsFile(folder / "tips.txt"), (Tips{"Caf\xC3\xA9", "", "last"}));
+    EXPECT_EQ(auxwindows::ReadTipsFile(folder / "tips.txt"),
+              (Tips{"Caf\xC3\xA9", "", " x \t", "b", "", "z"}));
     EXPECT_EQ(auxwindows::ReadTipsFile(folder / "old.txt"), (Tips{"Caf\xC3\xA9"}));
     EXPECT_EQ(auxwindows::ReadTipsFile(folder / "empty.txt"), Tips{});
     EXPECT_EQ(auxwindows::ReadTipsFile(folder / "missing.txt"), std::nullopt);

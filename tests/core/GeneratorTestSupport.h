@@ -24,8 +24,7 @@ inline std::string CrLfLines(std::initializer_list<std::string> lines) {
 
 inline model::MenuItem Item(std::string text, std::string linked, std::string url,
                             std::string selected = "No") {
-    return {std::move(text),      std::move(linked),    std::move(url), std::move(selected),
-            model::kDefaultColor, model::kDefaultColor, model::kNo};
+    return {std::move(text), std::move(linked), std::move(url), std::move(selected)};
 }
 
 inline model::MenuItem Heading(std::string text) {

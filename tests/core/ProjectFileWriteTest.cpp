@@ -1,3 +1,4 @@
+#include "GeneratorTestSupport.h"
 #include "TestFolder.h"
 #include "project/AtomicFile.h"
 #include "project/CIniFile.h"
@@ -8,20 +9,12 @@
 
 using model::MenuItem;
 using model::MenuProject;
+using testing_support::SampleProject;
 
 namespace {
 
-MenuProject ProjectOf(std::vector<MenuItem> items) {
-    MenuProject project = model::StartupProject(model::PlainStyleDefaults());
-    project.items = std::move(items);
-    return project;
-}
-
 MenuItem Item(std::string text, std::string selected = "No") {
-    MenuItem item;
-    item.text = std::move(text);
-    item.selected = std::move(selected);
-    return item;
+    return {std::move(text), model::kNo, "", std::move(selected)};
 }
 
 // The file as the program wrote it for years: the header, then every value through the INI
@@ -57,19 +50,12 @@ std::string WrittenKeyByKey(const MenuProject& project) {
     return project::ReadWholeFile(path).value_or("");
 }
 
-std::string SectionsBefore(const std::string& text, const std::string& section) {
-    return text.substr(0, text.find(section));
-}
-
 } // namespace
 
 TEST(ProjectFileWrite, WritesAHeadingAndASelectedItemByteForByte) {
-    MenuItem heading = Item("Products");
-    heading.heading = "Yes";
-    MenuItem widgets = Item("   Widgets", "Yes");
-    widgets.linked = "Yes";
-    widgets.url = "widgets.html";
-    const std::string text = project::WriteProjectText(ProjectOf({heading, widgets}));
+    const std::string text = project::WriteProjectText(
+        SampleProject({testing_support::Heading("Products"),
+                       testing_support::Item("   Widgets", "Yes", "widgets.html", "Yes")}));
     EXPECT_EQ(text,
               "Quorvane Project File (Do not edit manually)\r\n[Items]\r\nicount=2\r\n"
               "Item 1=Products\r\nItem 2=   Widgets\r\n[URLS]\r\nURL 1=\r\nURL 2=widgets.html\r\n"
@@ -90,24 +76,25 @@ TEST(ProjectFileWrite, WritesAHeadingAndASelectedItemByteForByte) {
 }
 
 TEST(ProjectFileWrite, PlacesTheSelectedSectionByTheFirstSelectedItem) {
-    const std::string header = std::string(project::kProjectHeader) + "\r\n";
-    EXPECT_EQ(SectionsBefore(project::WriteProjectText(ProjectOf({})), "[Menu Options]"),
-              header + "[Items]\r\nicount=0\r\n");
+    const std::string empty = project::WriteProjectText(SampleProject({}));
+    EXPECT_EQ(empty.substr(0, empty.find("[Menu Options]")),
+              std::string(project::kProjectHeader) + "\r\n[Items]\r\nicount=0\r\n");
 
-    const std::string first = project::WriteProjectText(ProjectOf({Item("a", "Yes"), Item("b")}));
+    const std::string first =
+        project::WriteProjectText(SampleProject({Item("a", "Yes"), Item("b")}));
     EXPECT_LT(first.find("[Selected]\r\nSelectedItem=1\r\n[ItemColors]"), first.size());
 
-    const std::string none = project::WriteProjectText(ProjectOf({Item("a"), Item("b")}));
+    const std::string none = project::WriteProjectText(SampleProject({Item("a"), Item("b")}));
     EXPECT_EQ(none.find("Selected"), std::string::npos);
 
     // Two selected items: the key stands where the first put it and holds the last.
     const std::string twice =
-        project::WriteProjectText(ProjectOf({Item("a", "Yes"), Item("b"), Item("c", "Yes")}));
+        project::WriteProjectText(SampleProject({Item("a", "Yes"), Item("b"), Item("c", "Yes")}));
     EXPECT_LT(twice.find("[Selected]\r\nSelectedItem=3\r\n[ItemColors]"), twice.size());
     EXPECT_EQ(twice.find("SelectedItem="), twice.rfind("SelectedItem="));
 }
 
-TEST(ProjectFileWrite, OnePassEqualsTheKeyByKeyWriter) {
+TEST(ProjectFileWrite, OnePassEqualsTheKeyByKeyWriterAndDropsLineBreaks) {
     MenuItem odd = Item(" spaced\r\nline ", "Yes");
     odd.url = std::string("a\0b", 3);
     odd.linked = "Maybe";
@@ -116,9 +103,12 @@ TEST(ProjectFileWrite, OnePassEqualsTheKeyByKeyWriter) {
         {Item("a", "Yes"), Item("b"), Item("c", "Yes")},
         {Item("a"), odd, Item("\"quoted\"", "Yes"), Item("Caf\xC3\xA9")}};
     for (const auto& items : lists) {
-        MenuProject project = ProjectOf(items);
+        MenuProject project = SampleProject(items);
         project.menu.frameName = "frame=name";
         project.menu.linkTarget = model::LinkTarget::None;
         EXPECT_EQ(project::WriteProjectText(project), WrittenKeyByKey(project));
     }
+    // Line breaks and NULs would cut a value in two on reading.
+    const std::string oddText = project::WriteProjectText(SampleProject({odd}));
+    EXPECT_NE(oddText.find("\r\nItem 1= spacedline \r\n[URLS]\r\nURL 1=ab\r\n"), std::string::npos);
 }

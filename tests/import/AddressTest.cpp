@@ -9,12 +9,7 @@ using Kind = importing::AddressVerdict::Kind;
 TEST(Addresses, AreCleanedSortedAndResolved) {
     const auto base = AddressResolver::WithBase("https://example.com/a/b/page.html?x=1");
     ASSERT_TRUE(base);
-    struct Case {
-        const char* raw;
-        Kind kind;
-        const char* address;
-    };
-    const std::vector<Case> cases = {
+    const std::tuple<const char*, Kind, const char*> cases[] = {
         {" \t../c.html\n", Kind::Link, "https://example.com/a/c.html"},
         {"?y=2", Kind::Link, "https://example.com/a/b/page.html?y=2"},
         {"//cdn.example.net/x", Kind::Link, "https://cdn.example.net/x"},
@@ -29,10 +24,10 @@ TEST(Addresses, AreCleanedSortedAndResolved) {
         {"chrome://settings", Kind::Skipped, ""},
         {"http://exa mple.com:port/", Kind::Skipped, ""},
     };
-    for (const auto& c : cases) {
-        const auto verdict = base->Resolve(c.raw);
-        EXPECT_EQ(verdict.kind, c.kind) << c.raw;
-        EXPECT_EQ(verdict.address, c.address) << c.raw;
+    for (const auto& [raw, kind, address] : cases) {
+        const auto verdict = base->Resolve(raw);
+        EXPECT_EQ(verdict.kind, kind) << raw;
+        EXPECT_EQ(verdict.address, address) << raw;
     }
     EXPECT_FALSE(AddressResolver::WithBase("folder/page.html"));
     EXPECT_EQ(AddressResolver().Resolve(" ./a b.html ").address, "./a%20b.html");

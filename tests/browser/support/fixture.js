@@ -84,7 +84,6 @@ export function UseBrowser() {
                           : (relative) => shared.site.origin + PathOf(relative);
         const startUrl = UrlOf(framed ? kFramesetPage : kPages[target]);
         const visitor = await Visit.Open(startUrl);
-        const Requests = () => shared.site.requests.filter((p) => p.startsWith(PathOf('')));
         return {
             ...visitor,
             folder,
@@ -94,9 +93,8 @@ export function UseBrowser() {
             // Where a path written relative to the exported page lies, on the site or on disk.
             PathOf,
             UrlOf,
-            // The requests the site has had below the case's folder, and below its "dest/".
-            Requests,
-            Destinations: () => Requests().filter((p) => p.startsWith(PathOf('dest/'))),
+            // The requests the site has had below the case's "dest/".
+            Destinations: () => shared.site.requests.filter((p) => p.startsWith(PathOf('dest/'))),
         };
     }
 
