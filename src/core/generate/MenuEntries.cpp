@@ -1,6 +1,7 @@
 #include "generate/MenuEntries.h"
 
 #include "generate/CodeLines.h"
+#include "model/ItemRules.h"
 
 #include <string_view>
 
@@ -9,15 +10,6 @@ namespace {
 
 // The fixed text of the longest entry line.
 constexpr std::size_t kEntryLineOverhead = 96;
-
-// The indent marker is re-made whenever the list is edited, so it never reaches the page.
-std::string_view WithoutIndentMarker(std::string_view text) {
-    const std::string_view marker = model::kIndentMarker;
-    if (text.starts_with(marker)) {
-        text.remove_prefix(marker.size());
-    }
-    return text;
-}
 
 std::string_view WithoutTrailingSpaces(std::string_view text) {
     const auto last = text.find_last_not_of(' ');
@@ -37,7 +29,7 @@ void AppendOption(std::string& out, const model::MenuItem& item) {
     const std::string_view fore = defaultColors ? std::string_view{} : item.textColor;
     AppendLine(out, {"<OPTION value=\"", value, "\"", selected, " style=\"background-color='", back,
                      "';color='", fore, "'\">",
-                     WithoutTrailingSpaces(WithoutIndentMarker(item.text)), "</OPTION>"});
+                     WithoutTrailingSpaces(model::WithoutIndentMarker(item.text)), "</OPTION>"});
 }
 
 } // namespace
@@ -51,7 +43,7 @@ void AppendEntryLines(std::string& out, const std::vector<model::MenuItem>& item
             if (groupOpen && previous->heading == model::kNo) {
                 AppendLine(out, {"</OPTGROUP>"});
             }
-            AppendHeading(out, WithoutIndentMarker(item.text));
+            AppendHeading(out, model::WithoutIndentMarker(item.text));
             groupOpen = true;
         } else if (item.linked == model::kYes || item.linked == model::kNo) {
             AppendOption(out, item);

@@ -11,12 +11,12 @@ std::string IndentRule(std::string_view typed, bool isHeading, bool headingAbove
     return text;
 }
 
-std::string WithoutIndentMarker(std::string_view text) {
+std::string_view WithoutIndentMarker(std::string_view text) {
     const std::string_view marker = kIndentMarker;
     if (text.starts_with(marker)) {
         text.remove_prefix(marker.size());
     }
-    return std::string(text);
+    return text;
 }
 
 MenuItem ItemFromEditor(const ItemEditorFields& fields, ItemWrite write, bool headingAbove) {

@@ -13,8 +13,9 @@ namespace model {
 // A text with the indent marker when the row is no heading and a heading stands above it.
 std::string IndentRule(std::string_view typed, bool isHeading, bool headingAbove);
 
-// The text without a leading indent marker; it is dropped wherever it came from.
-std::string WithoutIndentMarker(std::string_view text);
+// The text without a leading indent marker: the marker is re-made whenever the list is edited, so
+// it never reaches the page or the editor.
+std::string_view WithoutIndentMarker(std::string_view text);
 
 // What the item editor holds.
 struct ItemEditorFields {

@@ -122,7 +122,8 @@ void ItemEditor::ResetItemEditor() {
 
 void ItemEditor::LoadItem(const model::MenuItem& item) {
     itemtexttext->setFocus(Qt::OtherFocusReason);
-    itemtexttext->setText(QString::fromStdString(model::WithoutIndentMarker(item.text)));
+    const std::string_view shown = model::WithoutIndentMarker(item.text);
+    itemtexttext->setText(QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size())));
     grheadchk->setChecked(item.heading == model::kYes);
     linktext->setText(QString::fromStdString(item.url));
     notlinkchk->setChecked(item.linked != model::kYes && !grheadchk->isChecked());
