@@ -1,6 +1,5 @@
 #include "dialogs/ButtonStyleDialog.h"
 #include "mainwindow/ProjectFileCommands.h"
-#include "platform/FileAssociation.h"
 #include "platform/FileDialogs.h"
 #include "project/ProjectFile.h"
 #include "support/Controls.h"
@@ -138,38 +137,21 @@ class ProjectCommandsTest : public QObject {
         QCOMPARE(Rows(window).size(), 2);
     }
 
-    void stylesLoadThroughTheStyleWindowsAndMissingFontsKeepTheDefault() {
+    void aFontThatIsNotInstalledGivesWayToTheDefault() {
         TestEnvironment environment;
         const QString path = environment.path("styled.qvn");
         MainWindow window;
-        model::MenuProject styled = window.Document().Project();
-        styled.menuStyle = {0, "#102030", "#405060", styled.menuStyle.fontName, "15", 700, 1,
-                            1, "120",     0};
-        auto& button = styled.buttonStyle;
-        const decltype(button.colors) colours{"#A1A1A1", "#A2A2A2", "#A3A3A3",
-                                              "#A4A4A4", "#A5A5A5", "#A6A6A6"};
-        button = {0, colours, 0, 0, 0, button.fontName, "11", 300, 1, 0, "60", "", "3", 0};
-        QVERIFY(!project::SaveProjectFile(path.toStdString(), styled));
-        QVERIFY(window.ProjectFiles().LoadProject(path));
-        QVERIFY(platform::ShownMessages().empty());
-        QVERIFY(window.Document().Project().menuStyle == styled.menuStyle);
-        QVERIFY(window.Document().Project().buttonStyle == styled.buttonStyle);
-
-        // The style windows' own rules hold for what a file says: a synced border row follows
-        // its leading row.
-        button.syncTopLeft = 1;
-        styled.menuStyle.fontName = "No Such Font";
-        button.fontName = "Another Missing Font";
-        QVERIFY(!project::SaveProjectFile(path.toStdString(), styled));
         window.ProjectFiles().ResetProject();
         const model::MenuProject fresh = window.Document().Project();
+        model::MenuProject styled = fresh;
+        styled.menuStyle.fontName = "No Such Font";
+        styled.buttonStyle.fontName = "Another Missing Font";
+        QVERIFY(!project::SaveProjectFile(path.toStdString(), styled));
         QVERIFY(window.ProjectFiles().LoadProject(path));
-        QCOMPARE(TakeMessages().size(), 2);
-        const model::MenuProject& loaded = window.Document().Project();
-        QCOMPARE(loaded.menuStyle.fontName + '|' + loaded.buttonStyle.fontName,
-                 fresh.menuStyle.fontName + '|' + fresh.buttonStyle.fontName);
-        QCOMPARE(loaded.buttonStyle.colors[model::kLeftBorder], std::string("#A3A3A3"));
-        QVERIFY(!window.Document().Changed());
+        QCOMPARE(TakeMessages(), QStringList(2, "Note|This menu project uses a font that is not "
+                                                "installed on your system. The default font will "
+                                                "be used instead."));
+        QVERIFY(window.Document().Project() == fresh && !window.Document().Changed());
     }
 
     void refusedFilesLeaveANewProjectAndTheListAsItWas() {
@@ -210,31 +192,6 @@ class ProjectCommandsTest : public QObject {
         MainWindow next;
         QCOMPARE(Recent(next), Recent(window));
         QVERIFY(Find<QAction>(next, "mnuFileSep3")->isVisible());
-    }
-
-    void theFileTypeIsRegisteredOnceInTheUsersFolders() {
-        TestEnvironment environment;
-        platform::RegisterFileType("Quorvane", ".qvn", "Quorvane Project File", "quorvane");
-        const QString desktop = environment.path("data/applications/quorvane.desktop");
-        const QString mime = environment.path("data/mime/packages/quorvane.xml");
-        const QString apps = environment.path("config/mimeapps.list");
-        QVERIFY(FileContents(mime).contains("<glob pattern=\"*.qvn\"/>"));
-        QVERIFY(FileContents(mime).contains("<comment>Quorvane Project File</comment>"));
-        QCOMPARE(platform::ReadRegString(desktop, "Desktop Entry", "MimeType"),
-                 QString("application/x-quorvane-project;"));
-        QVERIFY(platform::ReadRegString(desktop, "Desktop Entry", "Exec")
-                    .endsWith(QCoreApplication::applicationFilePath() + " %f"));
-        QCOMPARE(
-            platform::ReadRegString(apps, "Default Applications", "application/x-quorvane-project"),
-            QString("quorvane.desktop;"));
-
-        // The second start finds the program registered and writes nothing.
-        for (const QString& written : {desktop, mime, apps}) {
-            QFile::setPermissions(written, QFileDevice::ReadOwner);
-        }
-        platform::RegisterFileType("Quorvane", ".qvn", "Quorvane Project File", "quorvane");
-        QCOMPARE(QDir(environment.path("config")).entryList(QDir::Files),
-                 QStringList{"mimeapps.list"});
     }
 };
 
