@@ -26,20 +26,18 @@ model::MenuItem Item(const std::string& text, const std::string& url, const char
 
 // The page's red headings are on the screen.
 bool ShowsRed(const QImage& shown) {
-    for (int y = 0; y < shown.height(); ++y) {
-        for (int x = 0; x < shown.width(); ++x) {
-            const QColor pixel = shown.pixelColor(x, y);
-            if (pixel.red() > 200 && pixel.green() < 80 && pixel.blue() < 80) {
-                return true;
-            }
+    for (int at = 0; at < shown.width() * shown.height(); ++at) {
+        const QColor pixel = shown.pixelColor(at % shown.width(), at / shown.width());
+        if (pixel.red() > 200 && pixel.green() < 80 && pixel.blue() < 80) {
+            return true;
         }
     }
     return false;
 }
 
-// The page with the menu, in a frameset or not.
-const char* const kMenuDocument =
-    "(document.querySelector('frame[name=\"main\"]')?.contentDocument || document)";
+// The menu's list, in a frameset or not.
+const QString kList = "(document.querySelector('frame[name=\"main\"]')?.contentDocument || "
+                      "document).querySelector('select')";
 
 } // namespace
 
@@ -66,23 +64,23 @@ class PreviewPaneTest : public QObject {
         return drawn.wait(kWaitMs);
     }
 
+    QWebEngineView* View() const { return pane->findChild<QWebEngineView*>(); }
+
     QVariant Run(const QString& script) const {
         QVariant result;
         bool done = false;
-        pane->findChild<QWebEngineView*>()->page()->runJavaScript(script,
-                                                                  [&](const QVariant& value) {
-                                                                      result = value;
-                                                                      done = true;
-                                                                  });
+        View()->page()->runJavaScript(script, [&](const QVariant& value) {
+            result = value;
+            done = true;
+        });
         return QTest::qWaitFor([&] { return done; }, kWaitMs) ? result : QVariant("(no answer)");
     }
 
     // "group:entry,entry|entry", as the browser holds the list.
     QString Entries() const {
-        return Run(QString("Array.from(%1.querySelector('select').children, (c) => c.label ? "
-                           "c.label + ':' + Array.from(c.children, (o) => o.text) : c.text)"
-                           ".join('|')")
-                       .arg(kMenuDocument))
+        return Run("Array.from(" + kList +
+                   ".children, (c) => c.label ? c.label + ':' + "
+                   "Array.from(c.children, (o) => o.text) : c.text).join('|')")
             .toString();
     }
 
@@ -91,9 +89,9 @@ class PreviewPaneTest : public QObject {
     // Chooses an entry as the user would, and presses the button when asked to.
     QString Try(int entry, bool press) const {
         QSignalSpy caught(pane->findChild<preview::PreviewView*>(), &preview::PreviewView::caught);
-        Run(QString("{ const list = %1.querySelector('select'); list.selectedIndex = %2; "
+        Run(QString("{ const list = %1; list.selectedIndex = %2; "
                     "list.dispatchEvent(new Event('change')); %3 }")
-                .arg(kMenuDocument)
+                .arg(kList)
                 .arg(entry)
                 .arg(press ? "list.form.querySelector('input').click();" : ""));
         // What was caught may come before the script's own answer.
@@ -117,14 +115,13 @@ class PreviewPaneTest : public QObject {
     void followsTheProjectAfterAPause() {
         ShowPane();
         QCOMPARE(Entries(), QString("Fruit:Apples,Pears,Later"));
-        QVERIFY(ShowsRed(pane->findChild<QWebEngineView*>()->grab().toImage()));
-        Run(QString("%1.querySelector('select').selectedIndex = 2").arg(kMenuDocument));
+        QVERIFY(ShowsRed(View()->grab().toImage()));
+        Run(kList + ".selectedIndex = 2");
 
         project.items[1].text = "   Green apples";
         QVERIFY(Redrawn());
         QCOMPARE(Entries(), QString("Fruit:Green apples,Pears,Later"));
-        QCOMPARE(Run(QString("%1.querySelector('select').value").arg(kMenuDocument)).toString(),
-                 QString("nolink"));
+        QCOMPARE(Run(kList + ".value").toString(), QString("nolink"));
 
         project.menu.menuName = "My Menu";
         pane->ProjectChanged();
@@ -132,49 +129,36 @@ class PreviewPaneTest : public QObject {
                                   QString("Menu Name must not contain any spaces or special "
                                           "characters."),
                                   kWaitMs);
-        QVERIFY(!pane->findChild<QWebEngineView*>()->isVisible());
+        QVERIFY(!View()->isVisible());
         project.menu.menuName = "MyMenu";
         QVERIFY(Redrawn());
-        QVERIFY(pane->findChild<QWebEngineView*>()->isVisible());
-    }
-
-    void catchesWhereTheMenuWouldGo_data() {
-        QTest::addColumn<Navigation>("navigation");
-        QTest::addColumn<LinkTarget>("target");
-        QTest::addColumn<int>("entry");
-        QTest::addColumn<QString>("told");
-        const auto press = Navigation::OnButtonClick;
-        const auto change = Navigation::OnItemChange;
-        QTest::newRow("same window, on change")
-            << change << LinkTarget::SameWindow << 1
-            << "Would open https://example.com/pears in the same window";
-        QTest::newRow("same window, on button")
-            << press << LinkTarget::SameWindow << 0 << "Would open apples.html in the same window";
-        QTest::newRow("new window, on button")
-            << press << LinkTarget::NewWindow << 1
-            << "Would open https://example.com/pears in a new window";
-        QTest::newRow("other frame, on change") << change << LinkTarget::DifferentFrame << 0
-                                                << "Would open apples.html in the frame «content»";
-        QTest::newRow("no link, on change") << change << LinkTarget::SameWindow << 2
-                                            << "\"Later\" goes nowhere: the entry has no link";
-        QTest::newRow("no link, on button") << press << LinkTarget::DifferentFrame << 2
-                                            << "\"Later\" goes nowhere: the entry has no link";
+        QVERIFY(View()->isVisible());
     }
 
     void catchesWhereTheMenuWouldGo() {
-        QFETCH(Navigation, navigation);
-        QFETCH(LinkTarget, target);
-        QFETCH(int, entry);
-        QFETCH(QString, told);
-        project.menu.navigation = navigation;
-        project.menu.linkTarget = target;
+        const auto press = Navigation::OnButtonClick, change = Navigation::OnItemChange;
+        const auto same = LinkTarget::SameWindow, frame = LinkTarget::DifferentFrame;
+        const QString pears = "Would open https://example.com/pears in ";
+        const QString nowhere = "\"Later\" goes nowhere: the entry has no link";
+        const std::tuple<Navigation, LinkTarget, int, QString> cases[] = {
+            {change, same, 1, pears + "the same window"},
+            {press, same, 0, "Would open apples.html in the same window"},
+            {press, LinkTarget::NewWindow, 1, pears + "a new window"},
+            {change, frame, 0, "Would open apples.html in the frame «content»"},
+            {change, same, 2, nowhere},
+            {press, frame, 2, nowhere},
+        };
         project.menu.frameName = "content";
-        ShowPane();
-        QCOMPARE(Try(entry, navigation == Navigation::OnButtonClick), told);
-        // Still the menu, in its frameset when the links go to another frame.
-        QCOMPARE(Entries(), QString("Fruit:Apples,Pears,Later"));
-        QCOMPARE(Run("document.querySelectorAll('frame').length").toInt(),
-                 target == LinkTarget::DifferentFrame ? 2 : 0);
+        for (const auto& [navigation, target, entry, told] : cases) {
+            project.menu.navigation = navigation;
+            project.menu.linkTarget = target;
+            ShowPane();
+            QCOMPARE(Try(entry, navigation == press), told);
+            // Still the menu, in its frameset when the links go to another frame.
+            QCOMPARE(Entries(), QString("Fruit:Apples,Pears,Later"));
+            QCOMPARE(Run("document.querySelectorAll('frame').length").toInt(),
+                     target == frame ? 2 : 0);
+        }
     }
 
     void loadsNothingButLocalFiles() {
@@ -199,10 +183,9 @@ class PreviewPaneTest : public QObject {
     void showsALargeMenuFromAFile() {
         project.items.assign(4000, Item("Entry", "https://example.com/" + std::string(500, 'a')));
         ShowPane();
-        const QUrl shown = pane->findChild<QWebEngineView*>()->url();
+        const QUrl shown = View()->url();
         QVERIFY2(shown.toLocalFile().startsWith(platform::TempFolder()), qPrintable(shown.url()));
-        QCOMPARE(Run(QString("%1.querySelectorAll('option').length").arg(kMenuDocument)).toInt(),
-                 4000);
+        QCOMPARE(Run(kList + ".options.length").toInt(), 4000);
     }
 
     void saysWhyTheEngineCannotStart() {
@@ -214,7 +197,7 @@ class PreviewPaneTest : public QObject {
                                   QString("No live preview: Qt WebEngine is not fully installed."),
                                   kWaitMs);
         qunsetenv("QTWEBENGINEPROCESS_PATH");
-        QVERIFY(pane->findChild<QWebEngineView*>() == nullptr);
+        QVERIFY(View() == nullptr);
     }
 };
 

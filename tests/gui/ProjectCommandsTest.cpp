@@ -62,8 +62,8 @@ class ProjectCommandsTest : public QObject {
         MainWindow window;
         QVERIFY(window.ProjectFiles().LoadProject(path));
         QVERIFY(window.Document().Project() == saved && !window.Document().Changed());
-        QCOMPARE(Texts(window, {"txtfrm"}) + States(window, {"txtfrm", "buttngrurl"}) +
-                     States(window, {"buttonpropopt1"}, true),
+        QCOMPARE(Texts(window, {"txtfrm"}) +
+                     States(window, {"txtfrm", "buttngrurl", "*buttonpropopt1"}),
                  QString("main+++"));
         QCOMPARE(window.windowTitle(), QString("Quorvane - shop.qvn"));
 
@@ -108,8 +108,7 @@ class ProjectCommandsTest : public QObject {
                 model::NewProject({project.menuStyle.textColor, project.menuStyle.backColor,
                                    project.buttonStyle.colors, project.menuStyle.fontName}));
         QCOMPARE(Texts(window, {"txtmnm", "txtfrm", "buttontxttxt", "itemtexttext", "linktext"}) +
-                     States(window, {"txtfrm", "cmdBttnAdv"}) +
-                     States(window, {"notlinkchk"}, true),
+                     States(window, {"txtfrm", "cmdBttnAdv", "*notlinkchk"}),
                  QString(",,Go,,-+-"));
     }
 
