@@ -1,7 +1,11 @@
+#include "dialogs/AboutDialog.h"
+#include "dialogs/TellFriendsDialog.h"
+#include "dialogs/TipOfTheDayDialog.h"
 #include "help/HelpPages.h"
 #include "platform/Documents.h"
 #include "support/AllWindows.h"
 #include "support/Controls.h"
+#include "support/ModalScript.h"
 #include "support/TestEnvironment.h"
 
 #include <QAbstractItemView>
@@ -10,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -133,12 +138,17 @@ QStringList LinkedPages(const QString& page) {
 
 } // namespace
 
+using dialogs::TipOfTheDayDialog;
+using mainwindow::MainWindow;
+
 class AccessibilityAndHelpTest : public QObject {
     Q_OBJECT
 
     TestEnvironment environment;
 
   private slots:
+    void init() { platform::ClearOpenedDocuments(); }
+
     void everyWindowCanBeUsedFromTheKeyboardAndExplainsItself() {
         QStringList faults;
         int controls = 0;
@@ -162,9 +172,8 @@ class AccessibilityAndHelpTest : public QObject {
     }
 
     void theHelpCommandsOpenInstalledPagesThatLinkToEachOther() {
-        platform::ClearOpenedDocuments();
         platform::ClearShownMessages();
-        mainwindow::MainWindow window;
+        MainWindow window;
         Click(window, {"mnuHlpCont", "help", "mnuHelpTut", "wthis"});
         QVERIFY(QWhatsThis::inWhatsThisMode());
         QWhatsThis::leaveWhatsThisMode();
@@ -188,6 +197,65 @@ class AccessibilityAndHelpTest : public QObject {
         QVERIFY2(text.contains(folder + "gone.html") &&
                      text.contains("/share/quorvane/help/gone.html"),
                  qPrintable(text));
+    }
+
+    void theStartupChoiceIsStoredAtEveryClickAndHonouredAtTheNextStart() {
+        QString stored;
+        {
+            MainWindow window;
+            QVERIFY(WhenShown<TipOfTheDayDialog>(
+                [&window] { window.ShowStartupTip(); },
+                [&](TipOfTheDayDialog& tip) {
+                    for (int click = 0; click < 3; ++click) {
+                        Click(tip, "chkLoadTipsAtStartup");
+                        stored += QSettings(environment.path("config/Brindlecote/Quorvane.conf"),
+                                            QSettings::IniFormat)
+                                      .value("Options/Show Tips at Startup")
+                                      .toString();
+                    }
+                    Click(tip, "cmdOK");
+                }));
+        }
+        QCOMPARE(stored, QString("010"));
+        MainWindow window;
+        ModalScript none;
+        window.ShowStartupTip();
+        QVERIFY(none.Done());
+    }
+
+    void tellFriendsHandsTheFilledBoxesToTheEmailProgram() {
+        MainWindow window;
+        const auto send = [&window] {
+            return WhenShown<dialogs::TellFriendsDialog>(
+                [&window] { Trigger(window, "mnuhelptaf"); },
+                [](QDialog& tell) {
+                    Type(tell, "Text11", "ann@one.example");
+                    Type(tell, "Text13", "bob@two.example");
+                    Click(tell, "Command1");
+                });
+        };
+        QVERIFY(send());
+        QCOMPARE(platform::OpenedDocuments().size(), 1);
+        QVERIFY(platform::OpenedDocuments()[0].startsWith(
+            "mailto:ann@one.example,bob@two.example?subject=Check out this handy web building"));
+        platform::FailOpeningDocuments(true);
+        QVERIFY(send());
+        platform::FailOpeningDocuments(false);
+        QCOMPARE(TakeMessages(true), QStringList{"Oops!|Could not start your email program.|!|Ok"});
+    }
+
+    void theAboutLinksOpenTheirAddressesAndLeaveTheWindowOpen() {
+        MainWindow window;
+        const auto clickLinks = [](dialogs::AboutDialog& about) {
+            QTest::mouseClick(Find(about, "Label6"), Qt::LeftButton);
+            QTest::mouseClick(Find(about, "Label5"), Qt::LeftButton);
+            QVERIFY(about.isVisible());
+            Click(about, "Command3");
+        };
+        QVERIFY(WhenShown<dialogs::AboutDialog>([&window] { Click(window, "about"); }, clickLinks));
+        QCOMPARE(platform::OpenedDocuments(),
+                 (QStringList{"https://www.brindlecote.example",
+                              "mailto:support@brindlecote.example?subject=Quorvane Support"}));
     }
 };
 

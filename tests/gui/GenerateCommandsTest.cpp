@@ -2,15 +2,21 @@
 #include "generate/CodeOutput.h"
 #include "platform/Documents.h"
 #include "platform/FileDialogs.h"
+#include "platform/MessageBoxes.h"
 #include "support/Controls.h"
 #include "support/ModalScript.h"
 #include "support/TestEnvironment.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QtTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using generate::CodeTarget;
 using mainwindow::MainWindow;
@@ -48,6 +54,7 @@ class GenerateCommandsTest : public QObject {
 
   private slots:
     void init() {
+        platform::AnswerAutomatically(true);
         platform::ClearShownMessages();
         platform::ClearDialogRequests();
         platform::ClearOpenedDocuments();
@@ -183,7 +190,65 @@ class GenerateCommandsTest : public QObject {
         QVERIFY(QFile::link(environment.path("data"), folder.chopped(1)));
         Click(window, "preview");
         QVERIFY(QDir(environment.path("data")).isEmpty());
-        QCOMPARE(platform::ShownMessages().size(), 2u);
+        QVERIFY(platform::ShownMessages().size() == 2 && QFile::remove(folder.chopped(1)));
+    }
+
+    void aShownBoxIsPlainAndHelpKeepsItUp() {
+        platform::AnswerAutomatically(false);
+        ModalScript user;
+        user.Then<QMessageBox>([](QMessageBox& box) {
+                QCOMPARE(box.textFormat(), Qt::PlainText);
+                QCOMPARE(box.icon(), QMessageBox::Warning);
+                QCOMPARE(box.standardButtons(), QMessageBox::Ok | QMessageBox::Help);
+                box.button(QMessageBox::Help)->click();
+            })
+            .Then<QMessageBox>([](QMessageBox& again) { again.button(QMessageBox::Ok)->click(); });
+        QCOMPARE(platform::ShowMessage(nullptr, {"Oops!", "<b>#12</b>"},
+                                       platform::MessageButtons::OkHelp),
+                 platform::MessageAnswer::Ok);
+        QVERIFY(user.Done());
+    }
+
+    void theSaveDialogAddsTheExtensionToATypedName() {
+        platform::AnswerAutomatically(false);
+        const QString folder = environment.path("tmp");
+        QVERIFY(WhenShown<QFileDialog>(
+            [folder] {
+                QCOMPARE(platform::ShowSaveDialog(nullptr,
+                                                  "Web (*.htm;*.html)|*.htm;*.html|Project|*.qvn|",
+                                                  "Save", folder + "/old.qvn", ""),
+                         folder + "/menu.htm");
+            },
+            [folder](QFileDialog& dialog) {
+                QVERIFY(dialog.testOption(QFileDialog::DontUseNativeDialog));
+                QCOMPARE(dialog.directory().absolutePath(), folder);
+                QCOMPARE(dialog.nameFilters(),
+                         (QStringList{"Web (*.htm *.html)", "Project (*.qvn)"}));
+                dialog.selectFile("menu");
+                QMetaObject::invokeMethod(&dialog, "accept");
+            }));
+    }
+
+    void theTempFolderIsPrivateOrRefused() {
+        const QString folder = environment.path("tmp") + "/quorvane-" + QString::number(getuid());
+        const QByteArray encoded = QFile::encodeName(folder);
+        // Made private, and made private again after it was opened to others.
+        for (const bool opened : {false, true}) {
+            QVERIFY(!opened || chmod(encoded.constData(), 0755) == 0);
+            QCOMPARE(platform::TempFolder(), folder + '/');
+            struct stat info {};
+            QVERIFY(lstat(encoded.constData(), &info) == 0 && (info.st_mode & 0777) == 0700u);
+        }
+        if (getuid() == 0) {
+            QCOMPARE(chown(encoded.constData(), 65534, 65534), 0);
+            QCOMPARE(platform::TempFolder(), QString());
+        }
+        QVERIFY(QDir(folder).removeRecursively());
+        QVERIFY(QFile::link(environment.path(), folder));
+        QCOMPARE(platform::TempFolder(), QString());
+        QVERIFY(QFile::remove(folder));
+        QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
+        QCOMPARE(platform::TempFolder(), QString());
     }
 };
 

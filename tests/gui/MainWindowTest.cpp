@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "platform/Documents.h"
+#include "subclass/MSubclass.h"
 #include "support/Controls.h"
 #include "support/TestEnvironment.h"
 
@@ -10,6 +11,7 @@
 #include <QMimeData>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QThread>
 #include <QtTest>
 
 using mainwindow::MainWindow;
@@ -124,9 +126,7 @@ class MainWindowTest : public QObject {
         Type(window, "txtfrm", "content");
         QCOMPARE(Availability(window).right(2), QString("++"));
         Choose(window, "targetcombo", 0);
-        QCOMPARE(Texts(window, {"txtfrm"}) +
-                     QString::fromStdString(document.Project().menu.frameName),
-                 QString());
+        QVERIFY(Texts(window, {"txtfrm"}).isEmpty() && document.Project().menu.frameName.empty());
         // Only the menu name marks a project without a file changed.
         QVERIFY(!document.Changed());
         Type(window, "txtmnm", "2");
@@ -178,10 +178,9 @@ class MainWindowTest : public QObject {
         const int dx = window.centralWidget()->width() - client.width();
         const int dy = window.centralWidget()->height() - client.height();
         QVERIFY(dx > 0 && dy == 200);
-        const auto near = [](const QRect& rect, const QRect& expected) {
-            return (rect.topLeft() - expected.topLeft()).manhattanLength() <= 1 &&
-                   qAbs(rect.width() - expected.width()) <= 1 &&
-                   qAbs(rect.height() - expected.height()) <= 1;
+        const auto near = [](const QRect& a, const QRect& b) {
+            return (a.topLeft() - b.topLeft()).manhattanLength() <= 1 &&
+                   qAbs(a.width() - b.width()) <= 1 && qAbs(a.height() - b.height()) <= 1;
         };
         for (qsizetype at = 0; at < before.size(); ++at) {
             const auto& [name, width, height, down] = kGrowth[at];
@@ -263,6 +262,40 @@ class MainWindowTest : public QObject {
                          gui::DisplayAvailable("wayland", ":0", ""),
                          gui::DisplayAvailable("offscreen", "", "")}),
             QList<bool>({false, true, true, false, false, true}));
+    }
+
+    // The main window's handling of its client area's resizing is what makes the second
+    // registration a refusal.
+    void refusalsCarryNumberSourceAndDescription() {
+        mainwindow::MainWindow window;
+        QWidget* client = Find(window, "Form1Client");
+        QThread other;
+        QObject elsewhere;
+        elsewhere.moveToThread(&other);
+        const auto refusal = [](const std::function<void()>& call) {
+            try {
+                call();
+            } catch (const subclass::SubclassError& error) {
+                return QString::number(error.Number(), 16) + ' ' +
+                       QString::fromStdString(error.Source() + ": " + error.Description());
+            }
+            return QString("no error");
+        };
+        const auto attach = [&window](QObject* target) {
+            return [&window, target] { subclass::SubclassAttach(window, target, QEvent::Resize); };
+        };
+        const QString source =
+            QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + ".WindowProc: ";
+        QCOMPARE(refusal(attach(client)),
+                 "8004331a " + source + "Message already handled by another class");
+        QCOMPARE(client->property("C" + QByteArray::number(reinterpret_cast<quintptr>(client))),
+                 QVariant(1));
+        QCOMPARE(refusal(attach(nullptr)), "8004331b " + source + "Invalid window");
+        QCOMPARE(refusal(attach(&elsewhere)),
+                 "8004331c " + source + "Can't modify external window");
+        QVERIFY(elsewhere.dynamicPropertyNames().isEmpty());
+        QCOMPARE(refusal([] { subclass::RaiseSubclassError(subclass::kCantSubclass); }),
+                 "80043319 " + source + "Can't subclass window");
     }
 };
 

@@ -1,7 +1,6 @@
 #include "preview/PreviewPane.h"
 
 #include "model/MenuProject.h"
-#include "platform/Documents.h"
 #include "preview/PreviewView.h"
 #include "preview/WebEngineStart.h"
 #include "support/TestEnvironment.h"
@@ -48,7 +47,6 @@ class PreviewPaneTest : public QObject {
     model::MenuProject project;
     std::unique_ptr<preview::PreviewPane> pane;
 
-    // The pane shown over the project, waited for until its page is drawn.
     void ShowPane() {
         pane = std::make_unique<preview::PreviewPane>(
             [this]() -> const model::MenuProject& { return project; });
@@ -178,26 +176,6 @@ class PreviewPaneTest : public QObject {
         QVERIFY(Redrawn());
         QVERIFY(!web.waitForNewConnection(0));
         QVERIFY(Run("document.querySelector('input[type=image]').offsetWidth").toInt() != 123);
-    }
-
-    void showsALargeMenuFromAFile() {
-        project.items.assign(4000, Item("Entry", "https://example.com/" + std::string(500, 'a')));
-        ShowPane();
-        const QUrl shown = View()->url();
-        QVERIFY2(shown.toLocalFile().startsWith(platform::TempFolder()), qPrintable(shown.url()));
-        QCOMPARE(Run(kList + ".options.length").toInt(), 4000);
-    }
-
-    void saysWhyTheEngineCannotStart() {
-        qputenv("QTWEBENGINEPROCESS_PATH", "/nonexistent/QtWebEngineProcess");
-        pane = std::make_unique<preview::PreviewPane>(
-            [this]() -> const model::MenuProject& { return project; });
-        pane->show();
-        QTRY_COMPARE_WITH_TIMEOUT(Label("lblPreviewNote"),
-                                  QString("No live preview: Qt WebEngine is not fully installed."),
-                                  kWaitMs);
-        qunsetenv("QTWEBENGINEPROCESS_PATH");
-        QVERIFY(View() == nullptr);
     }
 };
 
