@@ -21,6 +21,9 @@
 #include <QWhatsThis>
 #include <QtTest>
 
+using dialogs::TipOfTheDayDialog;
+using mainwindow::MainWindow;
+
 namespace {
 
 bool IsInputControl(const QWidget* widget) {
@@ -60,12 +63,10 @@ QString ExplainedBy(const QWidget* widget) {
         button != nullptr && button->defaultAction() != nullptr) {
         return button->defaultAction()->whatsThis();
     }
-    for (const QWidget* part = widget; part != nullptr; part = part->parentWidget()) {
-        if (!part->whatsThis().isEmpty() || !part->objectName().isEmpty() || part->isWindow()) {
-            return part->whatsThis();
-        }
+    while (widget->whatsThis().isEmpty() && widget->objectName().isEmpty() && !widget->isWindow()) {
+        widget = widget->parentWidget();
     }
-    return {};
+    return widget->whatsThis();
 }
 
 // Controls without a name, access keys that lead nowhere or come twice, Tab steps against the
@@ -111,8 +112,7 @@ QStringList Faults(QWidget& window, bool explained, int& controls) {
             continue;
         }
         if (from != nullptr) {
-            const QPoint a = from->mapTo(&window, QPoint(0, 0));
-            const QPoint b = to->mapTo(&window, QPoint(0, 0));
+            const QPoint a = from->mapTo(&window, QPoint()), b = to->mapTo(&window, QPoint());
             const int tolerance = std::min(from->height(), to->height()) / 2;
             const bool up = b.y() < a.y() - tolerance;
             const bool sameRow = !up && b.y() <= a.y() + tolerance;
@@ -126,20 +126,15 @@ QStringList Faults(QWidget& window, bool explained, int& controls) {
 }
 
 QStringList LinkedPages(const QString& page) {
-    QFile file(page);
-    file.open(QIODevice::ReadOnly);
     static const QRegularExpression link("href=\"([^\"#:]+)\"");
     QStringList pages;
-    for (auto matches = link.globalMatch(QString::fromUtf8(file.readAll())); matches.hasNext();) {
+    for (auto matches = link.globalMatch(FileContents(page)); matches.hasNext();) {
         pages << matches.next().captured(1);
     }
     return pages;
 }
 
 } // namespace
-
-using dialogs::TipOfTheDayDialog;
-using mainwindow::MainWindow;
 
 class AccessibilityAndHelpTest : public QObject {
     Q_OBJECT
@@ -155,9 +150,8 @@ class AccessibilityAndHelpTest : public QObject {
         ForEachWindow([&faults, &controls](const QString& name, QWidget& window) {
             const bool explained = name == "Form1" || name == "frmAdvMnuOp" ||
                                    name == "FrmAdvBttnOp" || name == "frmImport";
-            QList<QTabWidget*> tabs = window.findChildren<QTabWidget*>();
             for (int page = 0; page < 2; ++page) {
-                for (QTabWidget* pages : tabs) {
+                for (QTabWidget* pages : window.findChildren<QTabWidget*>()) {
                     pages->setCurrentIndex(page);
                 }
                 QCoreApplication::processEvents();
@@ -190,7 +184,6 @@ class AccessibilityAndHelpTest : public QObject {
             QVERIFY2(LinkedPages(folder + "index.html").contains(page), qPrintable(page));
         }
 
-        // A page that is nowhere is reported, not opened.
         help::OpenHelpPage(&window, "gone.html");
         QCOMPARE(platform::OpenedDocuments().size(), 3);
         const QString text = TakeMessages().join('\n');
@@ -200,6 +193,8 @@ class AccessibilityAndHelpTest : public QObject {
     }
 
     void theStartupChoiceIsStoredAtEveryClickAndHonouredAtTheNextStart() {
+        const QSettings file(environment.path("config/Brindlecote/Quorvane.conf"),
+                             QSettings::IniFormat);
         QString stored;
         {
             MainWindow window;
@@ -208,10 +203,7 @@ class AccessibilityAndHelpTest : public QObject {
                 [&](TipOfTheDayDialog& tip) {
                     for (int click = 0; click < 3; ++click) {
                         Click(tip, "chkLoadTipsAtStartup");
-                        stored += QSettings(environment.path("config/Brindlecote/Quorvane.conf"),
-                                            QSettings::IniFormat)
-                                      .value("Options/Show Tips at Startup")
-                                      .toString();
+                        stored += file.value("Options/Show Tips at Startup").toString();
                     }
                     Click(tip, "cmdOK");
                 }));
@@ -234,8 +226,7 @@ class AccessibilityAndHelpTest : public QObject {
                     Click(tell, "Command1");
                 });
         };
-        QVERIFY(send());
-        QCOMPARE(platform::OpenedDocuments().size(), 1);
+        QVERIFY(send() && platform::OpenedDocuments().size() == 1);
         QVERIFY(platform::OpenedDocuments()[0].startsWith(
             "mailto:ann@one.example,bob@two.example?subject=Check out this handy web building"));
         platform::FailOpeningDocuments(true);

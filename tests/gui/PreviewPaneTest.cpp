@@ -129,8 +129,7 @@ class PreviewPaneTest : public QObject {
                                   kWaitMs);
         QVERIFY(!View()->isVisible());
         project.menu.menuName = "MyMenu";
-        QVERIFY(Redrawn());
-        QVERIFY(View()->isVisible());
+        QVERIFY(Redrawn() && View()->isVisible());
     }
 
     void catchesWhereTheMenuWouldGo() {
@@ -173,8 +172,7 @@ class PreviewPaneTest : public QObject {
         project.button.imageUrl =
             QString("http://127.0.0.1:%1/go.png").arg(web.serverPort()).toStdString();
         project.button.altText = "Go there";
-        QVERIFY(Redrawn());
-        QVERIFY(!web.waitForNewConnection(0));
+        QVERIFY(Redrawn() && !web.waitForNewConnection(0));
         QVERIFY(Run("document.querySelector('input[type=image]').offsetWidth").toInt() != 123);
     }
 };

@@ -28,6 +28,12 @@ T* Find(const QObject& window, const char* name) {
     return found;
 }
 
+// The window shown and active, taking the user's keys.
+inline bool Shown(QWidget& window) {
+    window.show();
+    return QTest::qWaitForWindowActive(&window);
+}
+
 // Triggers the action, or else clicks the button, of that name.
 inline void Click(const QObject& window, const char* name) {
     if (auto* action = window.findChild<QAction*>(name)) {
@@ -122,10 +128,6 @@ inline QStringList TakeMessages(bool looks = false) {
 
 inline QTreeView* List(const mainwindow::MainWindow& window) {
     return Find<QTreeView>(window, "lv");
-}
-
-inline void SelectRow(const mainwindow::MainWindow& window, int row) {
-    List(window)->setCurrentIndex(window.Document().Items().index(row, 0));
 }
 
 // -1 unless exactly one row is selected.

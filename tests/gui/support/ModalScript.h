@@ -16,8 +16,7 @@ class ModalScript {
   public:
     ModalScript() : state(std::make_shared<State>()) { Schedule(state); }
     ~ModalScript() { state->stopped = true; }
-    ModalScript(const ModalScript&) = delete;
-    ModalScript& operator=(const ModalScript&) = delete;
+    Q_DISABLE_COPY(ModalScript)
 
     template <typename T>
     ModalScript& Then(std::function<void(T&)> act) {
@@ -36,10 +35,9 @@ class ModalScript {
     };
     struct State {
         std::deque<Step> steps;
-        bool unexpected = false;
         // The windows steps are acting on: left to them while they wait for something.
         QList<QWidget*> acting;
-        bool stopped = false;
+        bool unexpected = false, stopped = false;
     };
 
     // A fresh single shot for every look, so a step that opens a nested window is served too.

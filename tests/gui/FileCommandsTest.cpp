@@ -1,8 +1,11 @@
+#include "dialogs/ButtonStyleDialog.h"
 #include "dialogs/GeneratedCodeDialog.h"
 #include "generate/CodeOutput.h"
+#include "mainwindow/ProjectFileCommands.h"
 #include "platform/Documents.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
+#include "project/ProjectFile.h"
 #include "support/Controls.h"
 #include "support/ModalScript.h"
 #include "support/TestEnvironment.h"
@@ -11,15 +14,18 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QtTest>
 #include <sys/stat.h>
 #include <unistd.h>
 
 using generate::CodeTarget;
 using mainwindow::MainWindow;
+using platform::MessageAnswer;
 
 namespace {
 
@@ -45,9 +51,24 @@ QString PreviewFiles() {
     return exist;
 }
 
+// The window's title, then the captions of the recent-files entries shown.
+QString Recent(const MainWindow& window) {
+    QStringList captions{window.windowTitle() + '|'};
+    for (int entry = 0; entry < 5; ++entry) {
+        const auto* action = Find<QAction>(window, qPrintable(QString("recentfile%1").arg(entry)));
+        captions << (action->isVisible() ? action->text() : QString());
+    }
+    return captions.join(' ').trimmed();
+}
+
+void SaveAs(const MainWindow& window, const QString& path) {
+    platform::QueueFileName(path);
+    Trigger(window, "mnuFileSaveProj");
+}
+
 } // namespace
 
-class GenerateCommandsTest : public QObject {
+class FileCommandsTest : public QObject {
     Q_OBJECT
 
     TestEnvironment environment;
@@ -58,6 +79,145 @@ class GenerateCommandsTest : public QObject {
         platform::ClearShownMessages();
         platform::ClearDialogRequests();
         platform::ClearOpenedDocuments();
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brindlecote", "Quorvane").clear();
+    }
+
+    void aSavedProjectLoadsBackIntoEveryControl() {
+        const QString path = environment.path("shop.qvn");
+        model::MenuProject saved;
+        {
+            MainWindow window;
+            AddItem(window, "Products");
+            Retype(window, "txtmnm", "Shop");
+            Choose(window, "targetcombo", 2);
+            Type(window, "txtfrm", "main");
+            Click(window, "buttonpropopt1");
+            Type(window, "buttngrurl", "go.png");
+            SaveAs(window, path);
+            QVERIFY(!window.Document().Changed() && window.Document().HasFile());
+            saved = window.Document().Project();
+        }
+        MainWindow window;
+        QVERIFY(window.ProjectFiles().LoadProject(path));
+        QVERIFY(window.Document().Project() == saved && !window.Document().Changed());
+        QCOMPARE(Texts(window, {"txtfrm"}) +
+                     States(window, {"txtfrm", "buttngrurl", "*buttonpropopt1"}) + Recent(window),
+                 QString("main+++Quorvane - shop.qvn| &1. shop.qvn"));
+        SaveAs(window, path);
+        QCOMPARE(platform::DialogRequests().back().presetName, QString("shop.qvn"));
+    }
+
+    void unsavedWorkIsNeverDroppedAndANewProjectHasEveryDefault() {
+        MainWindow window;
+        window.show();
+        AddItem(window, "One");
+        platform::QueueAnswer(MessageAnswer::Yes); // then the save dialog is cancelled
+        Trigger(window, "mnuFileNew");
+        platform::QueueAnswer(MessageAnswer::Yes);
+        Trigger(window, "mnuFileLoad");
+        QCOMPARE(platform::DialogRequests().size(), 2); // two save dialogs, no open dialog
+        QCOMPARE(TakeMessages().filter(QRegularExpression("^Save Project\\?\\|")).size(), 2);
+        QVERIFY(Rows(window).size() == 1 && window.Document().Changed());
+        for (const MessageAnswer answer : {MessageAnswer::Yes, MessageAnswer::Cancel}) {
+            platform::QueueAnswer(answer);
+            QVERIFY(!window.close());
+        }
+        platform::QueueAnswer(MessageAnswer::No);
+        Trigger(window, "mnuFileNew");
+        QVERIFY(Rows(window).isEmpty() && !window.Document().Changed());
+
+        // Option and style edits alone do not mark a never-saved project changed.
+        auto& style = *window.findChild<dialogs::ButtonStyleDialog*>();
+        Click(style, {"chkbttnfntIT", "Command8"});
+        Choose(window, "targetcombo", 2);
+        Type(window, "txtfrm", "content");
+        Click(window, "menubehavopt1");
+        Type(window, "itemtexttext", "Next");
+        Click(window, "notlinkchk");
+        platform::ClearShownMessages();
+        Trigger(window, "mnuFileNew");
+        QVERIFY(platform::ShownMessages().empty() && !window.Document().Changed());
+        const model::MenuProject& project = window.Document().Project();
+        QVERIFY(project ==
+                model::NewProject({project.menuStyle.textColor, project.menuStyle.backColor,
+                                   project.buttonStyle.colors, project.menuStyle.fontName}));
+        QCOMPARE(Texts(window, {"txtmnm", "txtfrm", "buttontxttxt", "itemtexttext", "linktext"}) +
+                     States(window, {"txtfrm", "cmdBttnAdv", "*notlinkchk"}),
+                 QString(",,Go,,-+-"));
+    }
+
+    void aFailedSaveLeavesTheProjectUnsaved() {
+        const QString path = environment.path("menu.qvn");
+        // A folder in the way of the file makes the save fail, whoever runs the test.
+        const QString blocked = environment.path("taken.qvn");
+        QDir().mkpath(blocked + "/inside");
+        MainWindow window;
+        AddItem(window, "One");
+        SaveAs(window, path);
+        AddItem(window, "Two");
+        platform::ClearShownMessages();
+        SaveAs(window, blocked);
+        QVERIFY(TakeMessages().filter(QRegularExpression("^Error\\|")).size() == 1 &&
+                window.Document().Changed());
+        QCOMPARE(Recent(window) + '|' + window.Document().FilePath(),
+                 "Quorvane - menu.qvn| &1. menu.qvn|" + path);
+
+        // Answering Yes to the question of New and failing again stops New.
+        platform::QueueAnswer(MessageAnswer::Yes);
+        platform::QueueFileName(blocked);
+        Trigger(window, "mnuFileNew");
+        QCOMPARE(Rows(window).size(), 2);
+    }
+
+    void aFontThatIsNotInstalledGivesWayToTheDefault() {
+        const QString path = environment.path("styled.qvn");
+        MainWindow window;
+        window.ProjectFiles().ResetProject();
+        const model::MenuProject fresh = window.Document().Project();
+        model::MenuProject styled = fresh;
+        styled.menuStyle.fontName = "No Such Font";
+        styled.buttonStyle.fontName = "Another Missing Font";
+        QVERIFY(!project::SaveProjectFile(path.toStdString(), styled) &&
+                window.ProjectFiles().LoadProject(path));
+        QCOMPARE(TakeMessages(), QStringList(2, "Note|This menu project uses a font that is not "
+                                                "installed on your system. The default font will "
+                                                "be used instead."));
+        QVERIFY(window.Document().Project() == fresh && !window.Document().Changed());
+    }
+
+    void refusedFilesLeaveANewProjectAndTheListAsItWas() {
+        MainWindow window;
+        AddItem(window, "One");
+        SaveAs(window, environment.path("saved.QVN"));
+        platform::ClearShownMessages();
+        for (const QString& path : {environment.Write("notes.qvn", "just some notes\r\n"),
+                                    environment.path("gone.qvn")}) {
+            QVERIFY(!window.ProjectFiles().LoadProject(path));
+            QVERIFY(TakeMessages().join("").startsWith("Oops!|Could not load \"" +
+                                                       QFileInfo(path).fileName() + "\""));
+            QVERIFY(Rows(window).isEmpty() && Recent(window) == "Quorvane| &1. saved.QVN");
+        }
+        // The command line opens existing project files only.
+        QVERIFY(window.ProjectFiles().OpenCommandLine(environment.path("saved.QVN")) &&
+                Rows(window).size() == 1 &&
+                !window.ProjectFiles().OpenCommandLine(environment.path("a.txt")));
+        QCOMPARE(TakeMessages(true), QStringList{"Oops!|\"" + environment.path("a.txt") +
+                                                 "\" is not a valid Quorvane Project "
+                                                 "file.|warning|Ok"});
+    }
+
+    void theRecentListTakesFiveNewestFirstAndReopensThem() {
+        MainWindow window;
+        AddItem(window, "One");
+        for (const char* name : {"a", "b", "c", "d", "e", "f"}) {
+            SaveAs(window, environment.path(QString(name) + ".qvn"));
+        }
+        Trigger(window, "recentfile2");
+        QCOMPARE(Recent(window),
+                 QString("Quorvane - d.qvn| &1. d.qvn &2. f.qvn &3. e.qvn &4. c.qvn &5. b.qvn"));
+        MainWindow next;
+        QCOMPARE(Recent(next).section('|', 1), Recent(window).section('|', 1));
+        QVERIFY(Find<QAction>(next, "mnuFileSep3")->isVisible());
     }
 
     void aFailedCheckTellsWhyAndPutsTheFocusOnTheField() {
@@ -78,8 +238,7 @@ class GenerateCommandsTest : public QObject {
             init();
             MainWindow window;
             AddItems(window);
-            window.show();
-            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QVERIFY(Shown(window));
             Choose(window, "targetcombo", target);
             Click(window, graphic ? "buttonpropopt1" : "buttonpropopt0");
             Retype(window, "txtmnm", name);
@@ -140,7 +299,6 @@ class GenerateCommandsTest : public QObject {
                  "Save Code to File...HTML File (*.html)|*.html|" +
                      QCoreApplication::applicationDirPath());
 
-        // Cancelled, nothing is written; a folder that is not there is reported.
         const QStringList before = QDir(environment.path("tmp")).entryList(QDir::Files);
         platform::QueueFileName({});
         Click(window, "savecodefile");
@@ -175,38 +333,29 @@ class GenerateCommandsTest : public QObject {
         Choose(window, "targetcombo", 2);
         Type(window, "txtfrm", "content");
         Trigger(window, "mnuPrevBr");
-        QVERIFY(platform::ShownMessages().empty());
-        QCOMPARE(PreviewFiles(), QString("+++"));
+        QVERIFY(platform::ShownMessages().empty() && PreviewFiles() == "+++");
         QCOMPARE(platform::OpenedDocuments().last(), folder + generate::kFramesetPageName);
         QVERIFY(FileContents(folder + generate::kFramesetPageName)
                     .contains("<FRAME name=\"content\" SRC=\"quorvane_preview_frame2.html\">"));
 
         platform::QueueAnswer(platform::MessageAnswer::No);
-        QVERIFY(window.close());
-        QVERIFY(PreviewFiles() == "---" && QFile::exists(folder + "keep.html"));
+        QVERIFY(window.close() && PreviewFiles() == "---" && QFile::exists(folder + "keep.html"));
 
         // A private folder that is a link is never written through.
-        QVERIFY(QDir(folder).removeRecursively());
-        QVERIFY(QFile::link(environment.path("data"), folder.chopped(1)));
+        QVERIFY(QDir(folder).removeRecursively() &&
+                QFile::link(environment.path("data"), folder.chopped(1)));
         Click(window, "preview");
-        QVERIFY(QDir(environment.path("data")).isEmpty());
-        QVERIFY(platform::ShownMessages().size() == 2 && QFile::remove(folder.chopped(1)));
+        QVERIFY(QDir(environment.path("data")).isEmpty() && platform::ShownMessages().size() == 2 &&
+                QFile::remove(folder.chopped(1)));
     }
 
-    void aShownBoxIsPlainAndHelpKeepsItUp() {
+    void aShownBoxIsPlainText() {
         platform::AnswerAutomatically(false);
-        ModalScript user;
-        user.Then<QMessageBox>([](QMessageBox& box) {
-                QCOMPARE(box.textFormat(), Qt::PlainText);
-                QCOMPARE(box.icon(), QMessageBox::Warning);
-                QCOMPARE(box.standardButtons(), QMessageBox::Ok | QMessageBox::Help);
-                box.button(QMessageBox::Help)->click();
-            })
-            .Then<QMessageBox>([](QMessageBox& again) { again.button(QMessageBox::Ok)->click(); });
-        QCOMPARE(platform::ShowMessage(nullptr, {"Oops!", "<b>#12</b>"},
-                                       platform::MessageButtons::OkHelp),
-                 platform::MessageAnswer::Ok);
-        QVERIFY(user.Done());
+        const auto show = [] { platform::ShowMessage(nullptr, {"Oops!", "<b>#12</b>"}); };
+        QVERIFY(WhenShown<QMessageBox>(show, [](QMessageBox& box) {
+            QCOMPARE(box.textFormat(), Qt::PlainText);
+            box.button(QMessageBox::Ok)->click();
+        }));
     }
 
     void theSaveDialogAddsTheExtensionToATypedName() {
@@ -240,17 +389,14 @@ class GenerateCommandsTest : public QObject {
             QVERIFY(lstat(encoded.constData(), &info) == 0 && (info.st_mode & 0777) == 0700u);
         }
         if (getuid() == 0) {
-            QCOMPARE(chown(encoded.constData(), 65534, 65534), 0);
-            QCOMPARE(platform::TempFolder(), QString());
+            QVERIFY(chown(encoded.constData(), 65534, 65534) == 0 && platform::TempFolder() == "");
         }
-        QVERIFY(QDir(folder).removeRecursively());
-        QVERIFY(QFile::link(environment.path(), folder));
-        QCOMPARE(platform::TempFolder(), QString());
-        QVERIFY(QFile::remove(folder));
-        QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
-        QCOMPARE(platform::TempFolder(), QString());
+        QVERIFY(QDir(folder).removeRecursively() && QFile::link(environment.path(), folder) &&
+                platform::TempFolder() == "" && QFile::remove(folder));
+        QVERIFY(QFile(folder).open(QIODevice::WriteOnly) && platform::TempFolder() == "" &&
+                QFile::remove(folder));
     }
 };
 
-QTEST_MAIN(GenerateCommandsTest)
-#include "GenerateCommandsTest.moc"
+QTEST_MAIN(FileCommandsTest)
+#include "FileCommandsTest.moc"
