@@ -1,7 +1,11 @@
+#include "dialogs/AboutDialog.h"
+#include "dialogs/TellFriendsDialog.h"
+#include "dialogs/TipOfTheDayDialog.h"
 #include "help/HelpPages.h"
 #include "platform/Documents.h"
 #include "support/AllWindows.h"
 #include "support/Controls.h"
+#include "support/ModalScript.h"
 #include "support/TestEnvironment.h"
 
 #include <QAbstractItemView>
@@ -10,11 +14,15 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QWhatsThis>
 #include <QtTest>
+
+using dialogs::TipOfTheDayDialog;
+using mainwindow::MainWindow;
 
 namespace {
 
@@ -55,12 +63,10 @@ QString ExplainedBy(const QWidget* widget) {
         button != nullptr && button->defaultAction() != nullptr) {
         return button->defaultAction()->whatsThis();
     }
-    for (const QWidget* part = widget; part != nullptr; part = part->parentWidget()) {
-        if (!part->whatsThis().isEmpty() || !part->objectName().isEmpty() || part->isWindow()) {
-            return part->whatsThis();
-        }
+    while (widget->whatsThis().isEmpty() && widget->objectName().isEmpty() && !widget->isWindow()) {
+        widget = widget->parentWidget();
     }
-    return {};
+    return widget->whatsThis();
 }
 
 // Controls without a name, access keys that lead nowhere or come twice, Tab steps against the
@@ -106,8 +112,7 @@ QStringList Faults(QWidget& window, bool explained, int& controls) {
             continue;
         }
         if (from != nullptr) {
-            const QPoint a = from->mapTo(&window, QPoint(0, 0));
-            const QPoint b = to->mapTo(&window, QPoint(0, 0));
+            const QPoint a = from->mapTo(&window, QPoint()), b = to->mapTo(&window, QPoint());
             const int tolerance = std::min(from->height(), to->height()) / 2;
             const bool up = b.y() < a.y() - tolerance;
             const bool sameRow = !up && b.y() <= a.y() + tolerance;
@@ -121,11 +126,9 @@ QStringList Faults(QWidget& window, bool explained, int& controls) {
 }
 
 QStringList LinkedPages(const QString& page) {
-    QFile file(page);
-    file.open(QIODevice::ReadOnly);
     static const QRegularExpression link("href=\"([^\"#:]+)\"");
     QStringList pages;
-    for (auto matches = link.globalMatch(QString::fromUtf8(file.readAll())); matches.hasNext();) {
+    for (auto matches = link.globalMatch(FileContents(page)); matches.hasNext();) {
         pages << matches.next().captured(1);
     }
     return pages;
@@ -139,15 +142,16 @@ class AccessibilityAndHelpTest : public QObject {
     TestEnvironment environment;
 
   private slots:
+    void init() { platform::ClearOpenedDocuments(); }
+
     void everyWindowCanBeUsedFromTheKeyboardAndExplainsItself() {
         QStringList faults;
         int controls = 0;
         ForEachWindow([&faults, &controls](const QString& name, QWidget& window) {
             const bool explained = name == "Form1" || name == "frmAdvMnuOp" ||
                                    name == "FrmAdvBttnOp" || name == "frmImport";
-            QList<QTabWidget*> tabs = window.findChildren<QTabWidget*>();
             for (int page = 0; page < 2; ++page) {
-                for (QTabWidget* pages : tabs) {
+                for (QTabWidget* pages : window.findChildren<QTabWidget*>()) {
                     pages->setCurrentIndex(page);
                 }
                 QCoreApplication::processEvents();
@@ -162,9 +166,8 @@ class AccessibilityAndHelpTest : public QObject {
     }
 
     void theHelpCommandsOpenInstalledPagesThatLinkToEachOther() {
-        platform::ClearOpenedDocuments();
         platform::ClearShownMessages();
-        mainwindow::MainWindow window;
+        MainWindow window;
         Click(window, {"mnuHlpCont", "help", "mnuHelpTut", "wthis"});
         QVERIFY(QWhatsThis::inWhatsThisMode());
         QWhatsThis::leaveWhatsThisMode();
@@ -181,13 +184,69 @@ class AccessibilityAndHelpTest : public QObject {
             QVERIFY2(LinkedPages(folder + "index.html").contains(page), qPrintable(page));
         }
 
-        // A page that is nowhere is reported, not opened.
         help::OpenHelpPage(&window, "gone.html");
         QCOMPARE(platform::OpenedDocuments().size(), 3);
         const QString text = TakeMessages().join('\n');
         QVERIFY2(text.contains(folder + "gone.html") &&
                      text.contains("/share/quorvane/help/gone.html"),
                  qPrintable(text));
+    }
+
+    void theStartupChoiceIsStoredAtEveryClickAndHonouredAtTheNextStart() {
+        const QSettings file(environment.path("config/Brindlecote/Quorvane.conf"),
+                             QSettings::IniFormat);
+        QString stored;
+        {
+            MainWindow window;
+            QVERIFY(WhenShown<TipOfTheDayDialog>(
+                [&window] { window.ShowStartupTip(); },
+                [&](TipOfTheDayDialog& tip) {
+                    for (int click = 0; click < 3; ++click) {
+                        Click(tip, "chkLoadTipsAtStartup");
+                        stored += file.value("Options/Show Tips at Startup").toString();
+                    }
+                    Click(tip, "cmdOK");
+                }));
+        }
+        QCOMPARE(stored, QString("010"));
+        MainWindow window;
+        ModalScript none;
+        window.ShowStartupTip();
+        QVERIFY(none.Done());
+    }
+
+    void tellFriendsHandsTheFilledBoxesToTheEmailProgram() {
+        MainWindow window;
+        const auto send = [&window] {
+            return WhenShown<dialogs::TellFriendsDialog>(
+                [&window] { Trigger(window, "mnuhelptaf"); },
+                [](QDialog& tell) {
+                    Type(tell, "Text11", "ann@one.example");
+                    Type(tell, "Text13", "bob@two.example");
+                    Click(tell, "Command1");
+                });
+        };
+        QVERIFY(send() && platform::OpenedDocuments().size() == 1);
+        QVERIFY(platform::OpenedDocuments()[0].startsWith(
+            "mailto:ann@one.example,bob@two.example?subject=Check out this handy web building"));
+        platform::FailOpeningDocuments(true);
+        QVERIFY(send());
+        platform::FailOpeningDocuments(false);
+        QCOMPARE(TakeMessages(true), QStringList{"Oops!|Could not start your email program.|!|Ok"});
+    }
+
+    void theAboutLinksOpenTheirAddressesAndLeaveTheWindowOpen() {
+        MainWindow window;
+        const auto clickLinks = [](dialogs::AboutDialog& about) {
+            QTest::mouseClick(Find(about, "Label6"), Qt::LeftButton);
+            QTest::mouseClick(Find(about, "Label5"), Qt::LeftButton);
+            QVERIFY(about.isVisible());
+            Click(about, "Command3");
+        };
+        QVERIFY(WhenShown<dialogs::AboutDialog>([&window] { Click(window, "about"); }, clickLinks));
+        QCOMPARE(platform::OpenedDocuments(),
+                 (QStringList{"https://www.brindlecote.example",
+                              "mailto:support@brindlecote.example?subject=Quorvane Support"}));
     }
 };
 

@@ -20,13 +20,9 @@ QAbstractItemModel& Links(const QDialog& dialog) {
     return *Find<QTreeView>(dialog, "tvLinks")->model();
 }
 
-QString Messages(const QDialog& dialog) {
-    return Find<QLabel>(dialog, "lblMessages")->text();
-}
-
 // Each row of the tree as "text|address|note|box" (box: + ticked, ~ partly, - not), a group's
 // entries indented below it.
-QStringList Shown(const QAbstractItemModel& model, const QModelIndex& parent = {}) {
+QStringList Tree(const QAbstractItemModel& model, const QModelIndex& parent = {}) {
     QStringList rows;
     for (int row = 0; row < model.rowCount(parent); ++row) {
         const QModelIndex index = model.index(row, 0, parent);
@@ -34,7 +30,7 @@ QStringList Shown(const QAbstractItemModel& model, const QModelIndex& parent = {
         rows << QString(parent.isValid() ? "  " : "") + index.data().toString() + '|' +
                     index.siblingAtColumn(1).data().toString() + '|' +
                     index.siblingAtColumn(2).data().toString() + '|' + QString("-~+")[box];
-        rows << Shown(model, index);
+        rows << Tree(model, index);
     }
     return rows;
 }
@@ -44,21 +40,12 @@ void Edit(const QDialog& dialog, const QModelIndex& index, const QString& text) 
     auto* tree = Find<QTreeView>(dialog, "tvLinks");
     tree->setCurrentIndex(index);
     QTest::keyClick(tree, Qt::Key_F2);
-    // Editors closed earlier are hidden until they are deleted.
-    QLineEdit* editor = nullptr;
-    for (auto* box : tree->findChildren<QLineEdit*>()) {
-        editor = box->isVisible() ? box : editor;
-    }
+    const QPointer<QLineEdit> editor = qobject_cast<QLineEdit*>(tree->focusWidget());
     editor->selectAll();
     QTest::keyClicks(editor, text);
-    const QPointer<QLineEdit> open = editor;
     QTest::keyClick(editor, Qt::Key_Return);
     // The editor commits and closes once the key has been handled.
-    QTRY_VERIFY(open == nullptr || open->isHidden());
-}
-
-void Untick(const QDialog& dialog, const QModelIndex& index) {
-    Links(dialog).setData(index, Qt::Unchecked, Qt::CheckStateRole);
+    QTRY_VERIFY(editor == nullptr || editor->isHidden());
 }
 
 } // namespace
@@ -73,7 +60,7 @@ class ImportWindowTest : public QObject {
         MainWindow window;
         AddItem(window, "Home", "index.html");
         AddItem(window, "Contact", "contact.html");
-        SelectRow(window, 0);
+        List(window)->setCurrentIndex(window.Document().Items().index(0, 0));
         const auto tickEditAndInsert = [&window](ImportDialog& dialog) {
             // The list already has its preselected item.
             QVERIFY(!Find<QCheckBox>(dialog, "chkPreselect")->isVisible());
@@ -81,7 +68,7 @@ class ImportWindowTest : public QObject {
             Click(dialog, "cmdFile");
             QAbstractItemModel& links = Links(dialog);
             QTRY_VERIFY(links.rowCount() > 0);
-            QCOMPARE(Shown(links),
+            QCOMPARE(Tree(links),
                      (QStringList{
                          "Daily News|https://news.example.org/||+",
                          "Work|||~",
@@ -93,17 +80,18 @@ class ImportWindowTest : public QObject {
                          "Unclosed|||+",
                          "  Cart|https://shop.example.com/cart||+",
                      }));
-            QCOMPARE(Messages(dialog), QString("1 link to a script was skipped.\n1 link to a "
-                                               "page of the browser was skipped."));
+            QCOMPARE(Texts(dialog, {"lblMessages"}),
+                     QString("1 link to a script was skipped.\n1 link to a "
+                             "page of the browser was skipped."));
 
-            Untick(dialog, links.index(0, 0));
-            Untick(dialog, links.index(2, 0));
-            QCOMPARE(Shown(links).at(6),
-                     QString("  Build <CI>|https://tools.example.com/build||-"));
+            for (int row : {0, 2}) {
+                links.setData(links.index(row, 0), Qt::Unchecked, Qt::CheckStateRole);
+            }
+            QCOMPARE(Tree(links).at(6), QString("  Build <CI>|https://tools.example.com/build||-"));
             Edit(dialog, links.index(3, 0), "Shop");
             Edit(dialog, links.index(0, 1, links.index(3, 0)), "https://shop.example.com/");
             Edit(dialog, links.index(0, 0, links.index(1, 0)), " ");
-            QCOMPARE(Shown(links).mid(7),
+            QCOMPARE(Tree(links).mid(7),
                      (QStringList{"Shop|||+", "  Cart|https://shop.example.com/||+"}));
             QCOMPARE(window.Document().Items().rowCount(), 2);
             Click(dialog, {"optInsert", "cmdAdd"});
@@ -119,12 +107,9 @@ class ImportWindowTest : public QObject {
                               "Shop|No||No|Default|Default|Yes*",
                               "   Cart|Yes|https://shop.example.com/|No|Default|Default|No",
                               "Contact|Yes|contact.html|No|Default|Default|No"}));
-        QCOMPARE(SelectedRow(window), 1);
-        QVERIFY(window.Document().Changed());
-        // The import is one step of the history.
+        QVERIFY(SelectedRow(window) == 1 && window.Document().Changed());
         Trigger(window, "mnuEditUndo");
-        QCOMPARE(Rows(window).size(), 2);
-        QCOMPARE(SelectedRow(window), 0);
+        QVERIFY(Rows(window).size() == 2 && SelectedRow(window) == 0);
         Trigger(window, "mnuEditRedo");
         QCOMPARE(Rows(window), imported);
     }
@@ -160,16 +145,16 @@ class ImportWindowTest : public QObject {
         QSignalSpy read(&dialog, &ImportDialog::linksRead);
         dialog.ReadSource(kFiles + "bad/truncated.xml.gz");
         QVERIFY(read.wait());
-        QCOMPARE(Messages(dialog),
+        QCOMPARE(Texts(dialog, {"lblMessages"}),
                  QString("The file truncated.xml.gz is a damaged or incomplete gzip file."));
-        QCOMPARE(Links(dialog).rowCount(), 0);
-        QVERIFY(!Find(dialog, "cmdAdd")->isEnabled());
+        QVERIFY(Links(dialog).rowCount() == 0 && !Find(dialog, "cmdAdd")->isEnabled());
 
         Retype(dialog, "txtBase", "example.com");
         dialog.ReadSource(kFiles + "links.html");
         QVERIFY(read.wait());
-        QCOMPARE(Messages(dialog), QString("The base address example.com is not a complete "
-                                           "address such as https://example.com/."));
+        QCOMPARE(Texts(dialog, {"lblMessages"}),
+                 QString("The base address example.com is not a complete "
+                         "address such as https://example.com/."));
         QCOMPARE(Rows(window), QStringList());
     }
 
@@ -178,29 +163,19 @@ class ImportWindowTest : public QObject {
         QWidget* list = List(window)->viewport();
         QMimeData text;
         text.setText("https://example.com/");
-        QDragEnterEvent refused({5, 5}, Qt::CopyAction, &text, Qt::LeftButton, {});
-        QApplication::sendEvent(list, &refused);
-        QVERIFY(!refused.isAccepted());
-
+        QCOMPARE(DropOn(list, text, Qt::CopyAction), Qt::IgnoreAction);
         QMimeData file;
         file.setUrls({QUrl::fromLocalFile(kFiles + "links.html")});
-        QDragEnterEvent enter({5, 5}, Qt::CopyAction, &file, Qt::LeftButton, {});
-        QApplication::sendEvent(list, &enter);
-        QVERIFY(enter.isAccepted());
         ModalScript user;
         user.Then<ImportDialog>([](ImportDialog& dialog) {
             QCOMPARE(Find<QLineEdit>(dialog, "txtFile")->text(), kFiles + "links.html");
             QTRY_COMPARE(Links(dialog).rowCount(), 8);
             Click(dialog, "cmdAdd");
         });
-        QDropEvent drop({5, 5}, Qt::CopyAction, &file, Qt::LeftButton, {});
-        QApplication::sendEvent(list, &drop);
-        QVERIFY(drop.isAccepted());
+        QCOMPARE(DropOn(list, file, Qt::CopyAction), Qt::CopyAction);
         QTRY_VERIFY(user.Done());
-        QVERIFY(user.Unexpected().isEmpty());
-        const QStringList rows = Rows(window);
-        QCOMPARE(rows.size(), 7);
-        QCOMPARE(rows.front(), QString("Home|Yes|index.html|No|Default|Default|No"));
+        QCOMPARE(Rows(window).size(), 7);
+        QCOMPARE(Rows(window).front(), QString("Home|Yes|index.html|No|Default|Default|No"));
     }
 };
 

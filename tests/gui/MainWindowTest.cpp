@@ -1,6 +1,12 @@
 #include "Application.h"
+#include "dialogs/ButtonStyleDialog.h"
+#include "dialogs/MenuStyleDialog.h"
+#include "dialogs/NoticeDialog.h"
 #include "platform/Documents.h"
+#include "platform/ProgramSettings.h"
+#include "subclass/MSubclass.h"
 #include "support/Controls.h"
+#include "support/ModalScript.h"
 #include "support/TestEnvironment.h"
 
 #include <QAccessible>
@@ -9,9 +15,16 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QRadioButton>
+#include <QSettings>
+#include <QSlider>
 #include <QTabWidget>
+#include <QThread>
 #include <QtTest>
 
+using dialogs::ButtonStyleDialog;
+using dialogs::MenuStyleDialog;
+using dialogs::Notice;
+using dialogs::NoticeDialog;
 using mainwindow::MainWindow;
 
 namespace {
@@ -46,37 +59,47 @@ QString Availability(const MainWindow& window) {
                    "lblalt", "txtalt", "lblbttnaln", "cmbbttnaln", "lblfrm", "txtfrm"});
 }
 
+// A notice of the expected name shown over `owner`, answered with `button`.
+std::function<void(NoticeDialog&)> Answer(const char* name, const QWidget* owner,
+                                          const char* button) {
+    return [=](NoticeDialog& notice) {
+        QVERIFY(notice.objectName() == name && notice.parentWidget() == owner);
+        Click(notice, button);
+    };
+}
+
 } // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
     TestEnvironment environment;
+    QSettings settings{QSettings::NativeFormat, QSettings::UserScope, "Brindlecote", "Quorvane"};
 
   private slots:
+    void init() { settings.clear(); }
+
     // The styles start from the desktop's palette and its fonts: "MS Sans Serif" when
     // installed, otherwise the second font.
     void theWindowShowsTheStartupProject() {
         MainWindow window;
-        QCOMPARE(Texts(window, {"txtmnm", "buttontxttxt", "txtfrm", "txtclr0", "txtclr1",
-                                "targetcombo", "cmbbttnaln"}) +
-                     States(window, {"txtfrm", "txtclr0", "txtclr1"}),
-                 QString("MyMenu,Go,,#FFFFFF,#000000,Same window,Middle---"));
-        QCOMPARE(States(window,
-                        {"menubehavopt0", "buttonpropopt0", "chksel", "chkdefitmclr",
-                         "menubehavopt1", "buttonpropopt1", "grheadchk", "notlinkchk"},
-                        true),
-                 QString("++++----"));
+        QCOMPARE(
+            Texts(window, {"txtmnm", "buttontxttxt", "txtfrm", "txtclr0", "txtclr1", "targetcombo",
+                           "cmbbttnaln"}) +
+                States(window, {"txtfrm", "txtclr0", "txtclr1", "*menubehavopt0", "*buttonpropopt0",
+                                "*chksel", "*chkdefitmclr", "*menubehavopt1", "*buttonpropopt1",
+                                "*grheadchk", "*notlinkchk"}),
+            QString("MyMenu,Go,,#FFFFFF,#000000,Same window,Middle---++++----"));
         const QStringList fonts = QFontDatabase::families();
         const QString font = fonts.contains("MS Sans Serif") ? "MS Sans Serif" : fonts.value(1);
-        const model::StyleDefaults defaults{Colour(QPalette::Text),
-                                            Colour(QPalette::Base),
-                                            {Colour(QPalette::ButtonText), Colour(QPalette::Button),
-                                             Colour(QPalette::Light), Colour(QPalette::Light),
-                                             Colour(QPalette::Dark), Colour(QPalette::Dark)},
-                                            font.toStdString()};
-        QVERIFY(window.Document().Project() == model::StartupProject(defaults));
-        QVERIFY(!window.Document().Changed() && !window.Document().HasFile());
+        const std::string light = Colour(QPalette::Light), dark = Colour(QPalette::Dark);
+        const model::StyleDefaults defaults{
+            Colour(QPalette::Text),
+            Colour(QPalette::Base),
+            {Colour(QPalette::ButtonText), Colour(QPalette::Button), light, light, dark, dark},
+            font.toStdString()};
+        QVERIFY(window.Document().Project() == model::StartupProject(defaults) &&
+                !window.Document().Changed() && !window.Document().HasFile());
     }
 
     // The rules are the engine's; this shows that the controls follow them.
@@ -98,9 +121,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(states(), QString("++++ -- +-++"));
         Type(window, "itemtexttext", "B");
         Type(window, "linktext", "b.html");
-        SelectRow(window, 1);
+        List(window)->setCurrentIndex(window.Document().Items().index(1, 0));
         QCOMPARE(states(), QString("++++ ++ ++++"));
-        // The list's own keys move the selected row.
         List(window)->setFocus();
         QTest::keyClick(List(window), Qt::Key_End);
         QCOMPARE(states(), QString("++++ ++ +-++"));
@@ -121,14 +143,11 @@ class MainWindowTest : public QObject {
             ->doAction(QAccessibleActionInterface::toggleAction());
         Find<QRadioButton>(window, "buttonpropopt0")->setChecked(true);
         QCOMPARE(Availability(window), QString("++++++--------++--"));
-        // Another target than a different frame empties the frame name.
         Choose(window, "targetcombo", 2);
         Type(window, "txtfrm", "content");
         QCOMPARE(Availability(window).right(2), QString("++"));
         Choose(window, "targetcombo", 0);
-        QCOMPARE(Texts(window, {"txtfrm"}) +
-                     QString::fromStdString(document.Project().menu.frameName),
-                 QString());
+        QVERIFY(Texts(window, {"txtfrm"}).isEmpty() && document.Project().menu.frameName.empty());
         // Only the menu name marks a project without a file changed.
         QVERIFY(!document.Changed());
         Type(window, "txtmnm", "2");
@@ -156,8 +175,7 @@ class MainWindowTest : public QObject {
         MainWindow window;
         const QSize loaded = window.size();
         QCOMPARE(window.minimumSize(), loaded);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(Shown(window));
         for (int page : {1, 0}) {
             Find<QTabWidget>(window, "SSTab1")->setCurrentIndex(page);
             QCoreApplication::processEvents();
@@ -180,10 +198,9 @@ class MainWindowTest : public QObject {
         const int dx = window.centralWidget()->width() - client.width();
         const int dy = window.centralWidget()->height() - client.height();
         QVERIFY(dx > 0 && dy == 200);
-        const auto near = [](const QRect& rect, const QRect& expected) {
-            return (rect.topLeft() - expected.topLeft()).manhattanLength() <= 1 &&
-                   qAbs(rect.width() - expected.width()) <= 1 &&
-                   qAbs(rect.height() - expected.height()) <= 1;
+        const auto near = [](const QRect& a, const QRect& b) {
+            return (a.topLeft() - b.topLeft()).manhattanLength() <= 1 &&
+                   qAbs(a.width() - b.width()) <= 1 && qAbs(a.height() - b.height()) <= 1;
         };
         for (qsizetype at = 0; at < before.size(); ++at) {
             const auto& [name, width, height, down] = kGrowth[at];
@@ -211,23 +228,12 @@ class MainWindowTest : public QObject {
         MainWindow window;
         auto* linktext = Find<QLineEdit>(window, "linktext");
         linktext->setText("typed by hand");
-        const auto drop = [linktext](const QMimeData& data) {
-            const QPoint at = linktext->rect().center();
-            QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
-            QCoreApplication::sendEvent(linktext, &enter);
-            QDropEvent dropped(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
-            QCoreApplication::sendEvent(linktext, &dropped);
-            return enter.isAccepted() && dropped.isAccepted() &&
-                   dropped.dropAction() == Qt::CopyAction;
-        };
         QMimeData image;
         image.setImageData(QImage(4, 4, QImage::Format_RGB32));
-        QVERIFY(!drop(image));
-        QCOMPARE(linktext->text(), QString("typed by hand"));
+        QVERIFY(DropOn(linktext, image) == Qt::IgnoreAction && linktext->text() == "typed by hand");
         QMimeData address;
         address.setText("https://www.example.org/menu/");
-        QVERIFY(drop(address));
-        QCOMPARE(linktext->text(), QString("https://www.example.org/menu/"));
+        QVERIFY(DropOn(linktext, address) == Qt::CopyAction && linktext->text() == address.text());
 
         AddItem(window, "Apples", "apples.html");
         QCompleter* completer = linktext->completer();
@@ -237,9 +243,7 @@ class MainWindowTest : public QObject {
 
     // The tests keep the web engine off, so the pane shows its notes instead of pages.
     void theLivePreviewFollowsEveryEditAndIsRemembered() {
-        const auto note = [](const MainWindow& window) {
-            return Texts(window, {"lblPreviewNote"});
-        };
+        const auto note = [](const MainWindow& shown) { return Texts(shown, {"lblPreviewNote"}); };
         {
             MainWindow window;
             window.show();
@@ -257,8 +261,7 @@ class MainWindowTest : public QObject {
             QVERIFY(window.close());
         }
         MainWindow next;
-        next.show();
-        QVERIFY(!Find(next, "dockPreview")->isVisible());
+        QVERIFY(Shown(next) && !Find(next, "dockPreview")->isVisible());
     }
 
     void webLinksOpenTheirAddressesAndNoDisplayStartsNoWindow() {
@@ -276,6 +279,221 @@ class MainWindowTest : public QObject {
                          gui::DisplayAvailable("wayland", ":0", ""),
                          gui::DisplayAvailable("offscreen", "", "")}),
             QList<bool>({false, true, true, false, false, true}));
+    }
+
+    // The main window's handling of its client area's resizing is what makes the second
+    // registration a refusal.
+    void refusalsCarryNumberSourceAndDescription() {
+        MainWindow window;
+        QWidget* client = Find(window, "Form1Client");
+        QThread other;
+        QObject elsewhere;
+        elsewhere.moveToThread(&other);
+        const auto refusal = [](const std::function<void()>& call) {
+            try {
+                call();
+            } catch (const subclass::SubclassError& error) {
+                return QString::number(error.Number(), 16) + ' ' +
+                       QString::fromStdString(error.Source() + ": " + error.Description());
+            }
+            return QString("no error");
+        };
+        const auto attach = [&window](QObject* target) {
+            return [&window, target] { subclass::SubclassAttach(window, target, QEvent::Resize); };
+        };
+        const QString source =
+            QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + ".WindowProc: ";
+        QCOMPARE(refusal(attach(client)),
+                 "8004331a " + source + "Message already handled by another class");
+        QCOMPARE(client->property("C" + QByteArray::number(reinterpret_cast<quintptr>(client))),
+                 QVariant(1));
+        QCOMPARE(refusal(attach(nullptr)), "8004331b " + source + "Invalid window");
+        QCOMPARE(refusal(attach(&elsewhere)),
+                 "8004331c " + source + "Can't modify external window");
+        QVERIFY(elsewhere.dynamicPropertyNames().isEmpty());
+        QCOMPARE(refusal([] { subclass::RaiseSubclassError(subclass::kCantSubclass); }),
+                 "80043319 " + source + "Can't subclass window");
+    }
+
+    void okHandsTheValuesToTheProjectAndEveryOtherWayOutTakesThemBack() {
+        MainWindow window;
+        auto& menu = *window.findChild<MenuStyleDialog*>();
+        auto& button = *window.findChild<ButtonStyleDialog*>();
+        window.Document().MarkSaved(environment.path("menu.qvn"));
+        const model::MenuProject before = window.Document().Project();
+        const auto edit = [&] {
+            Click(menu, "chkmnusysclr");
+            Retype(menu, "txtclr0", "12ab9f");
+            Find<QSlider>(menu, "Slider1")->setValue(700);
+            Click(button, "chkconstbttnsz");
+            Type(button, "txtBW", "80");
+        };
+        // Cancel and the close box take the edits back (the windows share their buttons).
+        menu.show();
+        button.show();
+        edit();
+        Click(menu, "Command9");
+        QVERIFY(button.close());
+        QVERIFY(window.Document().Project() == before && !window.Document().Changed());
+        QCOMPARE(Texts(menu, {"txtclr0", "Label16"}) + Texts(button, {"txtBW"}) +
+                     States(menu, {"*chkmnusysclr"}) + States(button, {"*chkconstbttnsz"}),
+                 QString::fromStdString(before.menuStyle.textColor) + ",500++");
+        // OK without a change changes nothing; a committed change marks a project with a file.
+        Click(menu, "Command8");
+        QVERIFY(!window.Document().Changed());
+        edit();
+        Click(menu, "Command8");
+        Click(button, "Command8");
+        model::MenuProject expected = before;
+        expected.menuStyle.useSystemColors = 0;
+        expected.menuStyle.textColor = "#12AB9F";
+        expected.menuStyle.fontWeight = 700;
+        expected.buttonStyle.constrainSize = 0;
+        expected.buttonStyle.width = "80";
+        QVERIFY(window.Document().Project() == expected && window.Document().Changed());
+    }
+
+    void theWindowsFollowTheirRulesAndReactToTheirChoices() {
+        MainWindow window;
+        auto& menu = *window.findChild<MenuStyleDialog*>();
+        const auto menuStates = [&menu] {
+            return States(menu, {"txtclr0", "cmdclr1", "txtMW"}) +
+                   (Find<QLabel>(menu, "lblclr1")->autoFillBackground() ? '+' : '-') +
+                   Texts(menu, {"txtMW", "txtclr1", "Label16"});
+        };
+        Click(menu, "chkmnusysclr");
+        Retype(menu, "txtclr1", "ABCDEF");
+        Click(menu, "chkconstmnuwdth");
+        Type(menu, "txtMW", "2x00");
+        Find<QSlider>(menu, "Slider1")->triggerAction(QSlider::SliderSingleStepAdd);
+        QCOMPARE(menuStates(), QString("++++200,#ABCDEF,510"));
+        Click(menu, {"chkconstmnuwdth", "chkmnusysclr"});
+        QCOMPARE(menuStates(), QString("----200,#ABCDEF,510"));
+
+        auto& button = *window.findChild<ButtonStyleDialog*>();
+        // Each row's box, then the sync boxes, "No Border" and the thickness.
+        const auto states = [&button] {
+            return States(button, {"txtclr0", "txtclr1", "txtclr2", "txtclr3", "txtclr4", "txtclr5",
+                                   "", "Check1", "nbchk", "txtBT"});
+        };
+        Click(button, {"chksysbttnclr", "nbchk"});
+        QCOMPARE(states(), QString("+++-+- +++"));
+        // A checked sync box copies its leading row; cleared, it frees the tied row.
+        Retype(button, "txtclr2", "102030");
+        Click(button, "Check1");
+        QCOMPARE(Texts(button, {"txtclr3"}), QString("#102030"));
+        Retype(button, "txtclr3", "405060");
+        Retype(button, "txtclr2", "708090");
+        Click(button, "Check1");
+        QCOMPARE(Texts(button, {"txtclr3"}), QString("#708090"));
+        // "No Border" empties the thickness; system colours force "No Border".
+        Type(button, "txtBT", "4");
+        Click(button, "nbchk");
+        QCOMPARE(Texts(button, {"txtBT"}), QString());
+        Click(button, "nbchk");
+        Type(button, "txtBT", "4");
+        Click(button, "chksysbttnclr");
+        QCOMPARE(states() + Texts(button, {"txtBT"}) + States(button, {"*nbchk"}),
+                 QString("------ ---+"));
+        // Constraining empties width and height; the size boxes take digits only.
+        Click(button, "chkconstbttnsz");
+        Type(button, "txtBW", "8a0");
+        Find<QComboBox>(button, "combofontsize")->clearEditText();
+        QTest::keyClicks(Find<QComboBox>(button, "combofontsize")->lineEdit(), "1x2");
+        QCOMPARE(Texts(button, {"txtBW", "combofontsize"}), QString("80,12"));
+        Click(button, "chkconstbttnsz");
+        QCOMPARE(States(button, {"txtBW", "txtBH"}) + Texts(button, {"txtBW"}), QString("--"));
+    }
+
+    void restoreDefaultsAsksFirstAndGivesANewProjectsStyle() {
+        MainWindow window;
+        auto& menu = *window.findChild<MenuStyleDialog*>();
+        auto& button = *window.findChild<ButtonStyleDialog*>();
+        Click(menu, "chkmnusysclr");
+        Click(button, "chksysbttnclr");
+        const auto read = [&] { return std::pair(menu.Read(), button.Read()); };
+        const auto edited = read();
+        ModalScript user;
+        user.Then<NoticeDialog>(Answer("Form5", &menu, "Command2"))
+            .Then<NoticeDialog>(Answer("Form5", &button, "Command2"));
+        Click(menu, "cmdrestdef");
+        Click(button, "cmdrestdef");
+        QVERIFY(user.Done() && read() == edited);
+
+        // The colours of the desktop and the font of a new project: "MS Sans Serif" when
+        // installed, otherwise the first.
+        const model::MenuProject& project = window.Document().Project();
+        const QStringList fonts = QFontDatabase::families();
+        const QString font = fonts.contains("MS Sans Serif") ? "MS Sans Serif" : fonts.value(0);
+        const model::MenuProject fresh =
+            model::NewProject({project.menuStyle.textColor, project.menuStyle.backColor,
+                               project.buttonStyle.colors, font.toStdString()});
+        platform::ProgramSettings().SetNoticeWanted("Show Restore Defaults Message", false);
+        Click(menu, {"cmdrestdef", "Command8"});
+        Click(button, {"cmdrestdef", "Command8"});
+        QVERIFY(user.Done() && project.menuStyle == fresh.menuStyle &&
+                project.buttonStyle == fresh.buttonStyle);
+    }
+
+    void theBorderThicknessTakesNoKeysWhileSystemColoursAreSet() {
+        MainWindow window;
+        auto& button = *window.findChild<ButtonStyleDialog*>();
+        // Only a project file pairs system colours with a border.
+        model::ButtonStyle loaded = window.Document().Project().buttonStyle;
+        loaded.noBorder = 0;
+        loaded.borderThickness = "3";
+        button.Apply(loaded);
+        ModalScript user;
+        user.Then<NoticeDialog>(Answer("Form4", &button, "Command1"));
+        Type(button, "txtBT", "7");
+        platform::ProgramSettings().SetNoticeWanted("Show Button Border Message", false);
+        Type(button, "txtBT", "7");
+        QVERIFY(user.Done() && Texts(button, {"txtBT"}) == "3");
+    }
+
+    // The close box writes nothing; for the restore warning it counts as "Yes".
+    void eachNoticeWritesItsBoxOnItsButtonsButNotOnItsCloseBox() {
+        const std::tuple<Notice, const char*, const char*> notices[] = {
+            {Notice::Browser, "iemsgfrm", "Show IE Message"},
+            {Notice::ButtonBorder, "Form4", "Show Button Border Message"},
+            {Notice::RestoreDefaults, "Form5", "Show Restore Defaults Message"}};
+        for (const auto& [notice, name, key] : notices) {
+            for (const QByteArray button : {"Command1", "Command2", ""}) {
+                if (notice != Notice::RestoreDefaults && button == "Command2") {
+                    continue;
+                }
+                init();
+                ModalScript user;
+                user.Then<NoticeDialog>([&](NoticeDialog& window) {
+                    QCOMPARE(window.objectName(), QString(name));
+                    auto* box = Find<QCheckBox>(window, "Check1");
+                    QVERIFY(box->isChecked());
+                    box->setChecked(false);
+                    button.isEmpty() ? void(window.close()) : Click(window, button.constData());
+                });
+                QVERIFY(dialogs::ShowNotice(notice, nullptr) == (button != "Command2") &&
+                        user.Done());
+                QCOMPARE(settings.value(QString("Messages/") + key).toString(),
+                         QString(button.isEmpty() ? "" : "no"));
+            }
+        }
+    }
+
+    void theAdvancedButtonsShowTheBrowserNoticeFirst() {
+        MainWindow window;
+        ModalScript user;
+        user.Then<NoticeDialog>(Answer("iemsgfrm", nullptr, "Command1"))
+            .Then<MenuStyleDialog>([&window](MenuStyleDialog& style) {
+                QCOMPARE(style.parentWidget(), &window);
+                Click(style, "Command9");
+            })
+            .Then<ButtonStyleDialog>([](ButtonStyleDialog& style) {
+                Click(style, {"chkbttnfntIT", "Command8"});
+            });
+        Click(window, "cmdAdvMnu");
+        platform::ProgramSettings().SetNoticeWanted("Show IE Message", false);
+        Click(window, "cmdBttnAdv");
+        QVERIFY(user.Done() && window.Document().Project().buttonStyle.italic == 1);
     }
 };
 

@@ -9,8 +9,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTreeView>
 
@@ -26,23 +28,29 @@ T* Find(const QObject& window, const char* name) {
     return found;
 }
 
+// The window shown and active, taking the user's keys.
+inline bool Shown(QWidget& window) {
+    window.show();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+// Triggers the action, or else clicks the button, of that name.
 inline void Click(const QObject& window, const char* name) {
-    Find<QAbstractButton>(window, name)->click();
+    if (auto* action = window.findChild<QAction*>(name)) {
+        action->trigger();
+    } else {
+        Find<QAbstractButton>(window, name)->click();
+    }
+}
+
+inline void Click(const QObject& window, std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        Click(window, name);
+    }
 }
 
 inline void Trigger(const QObject& window, const char* name) {
     Find<QAction>(window, name)->trigger();
-}
-
-// Triggers each action, or clicks each button, in turn.
-inline void Click(const QObject& window, std::initializer_list<const char*> names) {
-    for (const char* name : names) {
-        if (auto* action = window.findChild<QAction*>(name)) {
-            action->trigger();
-        } else {
-            Click(window, name);
-        }
-    }
 }
 
 inline void Choose(const QObject& window, const char* name, int index) {
@@ -66,21 +74,15 @@ inline void Retype(const QObject& window, const char* name, const QString& text)
     Type(window, name, text);
 }
 
-// "+" for each available control (checked ones, with `checked`), "-" for the others; a space
-// for a blank name.
-inline QString States(const QObject& window, std::initializer_list<const char*> names,
-                      bool checked = false) {
+// "+" for each available control ("*name": each checked one), "-" for the others; a space for a
+// blank name.
+inline QString States(const QObject& window, std::initializer_list<const char*> names) {
     QString states;
     for (const char* name : names) {
-        if (*name == '\0') {
-            states += ' ';
-        } else if (const auto* action = window.findChild<QAction*>(name)) {
-            states += action->isEnabled() ? '+' : '-';
-        } else if (checked) {
-            states += Find<QAbstractButton>(window, name)->isChecked() ? '+' : '-';
-        } else {
-            states += Find(window, name)->isEnabled() ? '+' : '-';
-        }
+        const bool checked = *name == '*';
+        const QObject* control = *name ? Find<QObject>(window, name + (checked ? 1 : 0)) : nullptr;
+        const bool on = control && control->property(checked ? "checked" : "enabled").toBool();
+        states += control == nullptr ? ' ' : on ? '+' : '-';
     }
     return states;
 }
@@ -89,18 +91,24 @@ inline QString States(const QObject& window, std::initializer_list<const char*> 
 inline QString Texts(const QObject& window, std::initializer_list<const char*> names) {
     QStringList texts;
     for (const char* name : names) {
-        const auto* control = Find<QObject>(window, name);
-        if (const auto* box = qobject_cast<const QLineEdit*>(control)) {
-            texts << box->text();
-        } else if (const auto* label = qobject_cast<const QLabel*>(control)) {
-            texts << label->text();
-        } else if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
-            texts << button->text();
-        } else {
-            texts << qobject_cast<const QComboBox*>(control)->currentText();
-        }
+        const QObject* control = Find<QObject>(window, name);
+        texts << control->property(qobject_cast<const QComboBox*>(control) ? "currentText" : "text")
+                     .toString();
     }
     return texts.join(',');
+}
+
+// `data` dragged onto `target` at `at` and dropped; the action taken, none when it was refused.
+inline Qt::DropAction DropOn(QWidget* target, const QMimeData& data,
+                             Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction,
+                             const QPoint& at = {5, 5}) {
+    QDragEnterEvent enter(at, offered, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(at, offered, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(target, &move);
+    QDropEvent drop(at, offered, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(target, &drop);
+    return enter.isAccepted() && drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
 }
 
 // "title|text" of each message shown since the last call, with "|icon|buttons" when asked.
@@ -120,10 +128,6 @@ inline QStringList TakeMessages(bool looks = false) {
 
 inline QTreeView* List(const mainwindow::MainWindow& window) {
     return Find<QTreeView>(window, "lv");
-}
-
-inline void SelectRow(const mainwindow::MainWindow& window, int row) {
-    List(window)->setCurrentIndex(window.Document().Items().index(row, 0));
 }
 
 // -1 unless exactly one row is selected.
@@ -159,4 +163,9 @@ inline QStringList Rows(const mainwindow::MainWindow& window) {
                     (bold ? "*" : "");
     }
     return rows;
+}
+
+// The texts of the document's rows, joined by ",".
+inline QString ItemTexts(const mainwindow::MainWindow& window) {
+    return Rows(window).join(',').remove(QRegularExpression("\\|[^,]*"));
 }
