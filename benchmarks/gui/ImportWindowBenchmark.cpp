@@ -1,6 +1,7 @@
 // The import window on a 10,000-link bookmarks file, offscreen: from the read asked for to the
 // links shown in the tree, the longest the interface thread was busy meanwhile, and "Add to Menu"
 // with the rows drawn in the list. Fails when the window would not answer within the limit.
+#include "Milliseconds.h"
 #include "dialogs/ImportDialog.h"
 #include "document/ItemListModel.h"
 #include "document/MenuDocument.h"
@@ -22,10 +23,6 @@ namespace {
 constexpr int kLinks = 10000;
 constexpr int kRuns = 5;
 constexpr double kBusyLimitMs = 100.0;
-
-double Milliseconds(const QElapsedTimer& timer) {
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
 
 struct Run {
     double shown = 0;

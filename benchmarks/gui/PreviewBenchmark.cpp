@@ -2,6 +2,7 @@
 // for 10 and 1,000 items (with the pause in typing, and at once), the longest the window stays
 // busy while a 5,000-item menu is shown, and the memory the pane adds: the program's resident set
 // before and after, and that of the web engine's helper processes.
+#include "Milliseconds.h"
 #include "preview/PreviewPane.h"
 #include "preview/WebEngineStart.h"
 #include "support/LargeProject.h"
@@ -24,10 +25,6 @@ namespace {
 constexpr int kRuns = 10;
 constexpr int kTimeoutMs = 60000;
 constexpr int kTickMs = 5;
-
-double Milliseconds(const QElapsedTimer& timer) {
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
 
 // One field of a file under /proc/<pid>, in kB.
 long FieldKb(const QString& pid, const char* file, const QByteArray& field) {

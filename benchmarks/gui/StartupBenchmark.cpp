@@ -1,6 +1,7 @@
 // Start-up to a usable main window, offscreen, with the fonts installed on this machine: the first
 // window of the process (font list and style windows loaded cold, the loading window shown) and
 // the mean of later ones. Fails when the first one takes longer than the limit.
+#include "Milliseconds.h"
 #include "mainwindow/MainWindow.h"
 #include "support/TestEnvironment.h"
 
@@ -13,10 +14,6 @@ namespace {
 
 constexpr double kLimitMs = 500.0;
 constexpr int kLaterWindows = 20;
-
-double Milliseconds(const QElapsedTimer& timer) {
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
 
 // The window built, shown and every event it caused handled.
 double OpenMainWindow(const QElapsedTimer& clock) {
