@@ -2,6 +2,7 @@
 
 #include "import/ImportLimits.h"
 #include "import/PageReader.h"
+#include "import/ParsedUri.h"
 #include "import/SourceFile.h"
 
 #include <algorithm>
@@ -18,26 +19,21 @@ namespace fs = std::filesystem;
 // folder.
 std::optional<std::vector<std::string>> PathParts(std::string_view address) {
     const std::string text(address);
-    UriUriA uri{};
-    const char* error = nullptr;
-    std::optional<std::vector<std::string>> parts;
-    if (uriParseSingleUriA(&uri, text.c_str(), &error) == URI_SUCCESS) {
-        parts.emplace();
-        for (auto* segment = uri.pathHead; segment != nullptr; segment = segment->next) {
-            std::string part(segment->text.first, segment->text.afterLast);
-            uriUnescapeInPlaceExA(part.data(), URI_FALSE, URI_BR_DONT_TOUCH);
-            part.resize(std::char_traits<char>::length(part.c_str()));
-            if (part == "." || part == ".." || part.find('/') != std::string::npos) {
-                parts.reset();
-                break;
-            }
-            parts->push_back(std::move(part));
-        }
+    const ParsedUri parsed(text);
+    if (!parsed.Ok()) {
+        return std::nullopt;
     }
-    uriFreeUriMembersA(&uri);
+    std::vector<std::string> parts;
+    for (auto* segment = parsed.uri.pathHead; segment != nullptr; segment = segment->next) {
+        std::string part = Unescaped(RangeText(segment->text));
+        if (part == "." || part == ".." || part.find('/') != std::string::npos) {
+            return std::nullopt;
+        }
+        parts.push_back(std::move(part));
+    }
     // An address without a path leads to the top of its site.
-    if (parts && parts->empty()) {
-        parts->emplace_back();
+    if (parts.empty()) {
+        parts.emplace_back();
     }
     return parts;
 }
