@@ -1,10 +1,10 @@
 #include "import/AddressResolver.h"
 
+#include "import/Lowercase.h"
 #include "import/ParsedUri.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <uriparser/Uri.h>
 
 namespace importing {
@@ -95,12 +95,6 @@ std::string ToString(const UriUriA& uri) {
     }
     out.resize(static_cast<std::size_t>(length));
     return out;
-}
-
-std::string Lowercase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
 }
 
 // The address resolved against `base` (when given and the address is relative) and normalised;

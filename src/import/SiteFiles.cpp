@@ -1,12 +1,11 @@
 #include "import/SiteFiles.h"
 
 #include "import/ImportLimits.h"
+#include "import/Lowercase.h"
 #include "import/PageReader.h"
 #include "import/ParsedUri.h"
 #include "import/SourceFile.h"
 
-#include <algorithm>
-#include <cctype>
 #include <uriparser/Uri.h>
 #include <vector>
 
@@ -46,9 +45,7 @@ bool IsFile(const fs::path& path) {
 } // namespace
 
 bool IsPageFile(const fs::path& path) {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string extension = Lowercase(path.extension().string());
     return extension == ".html" || extension == ".htm" || extension == ".xhtml";
 }
 
