@@ -54,19 +54,18 @@ SourceKind DetectSource(const fs::path& path, std::string_view bytes) {
 
 ImportResult ImportPath(const fs::path& path, const ImportOptions& options) {
     std::error_code error;
-    if (fs::is_directory(path, error)) {
-        std::string base = options.baseAddress;
-        // The site address names a folder, whether or not it ends in a slash.
-        if (!base.empty() && base.back() != '/') {
-            base += '/';
-        }
-        auto resolver = ResolverFor(base);
-        return resolver ? ImportSiteFolder(path, options.baseFolder, std::move(*resolver))
-                        : BadBase(options);
+    const bool folder = fs::is_directory(path, error);
+    std::string base = options.baseAddress;
+    // The site address names a folder, whether or not it ends in a slash.
+    if (folder && !base.empty() && base.back() != '/') {
+        base += '/';
     }
-    auto resolver = ResolverFor(options.baseAddress);
+    auto resolver = ResolverFor(base);
     if (!resolver) {
         return BadBase(options);
+    }
+    if (folder) {
+        return ImportSiteFolder(path, options.baseFolder, std::move(*resolver));
     }
     const SourceBytes source = ReadSourceFile(path);
     if (source.refusal) {
