@@ -100,14 +100,17 @@ std::optional<int> RunHeadless(const std::vector<std::string>& args, std::ostrea
     return ExportCode(request, out, err);
 }
 
+int WriteFailed(std::ostream& err, const std::string& what, const std::string& error) {
+    err << "quorvane: could not write " << what << ": " << error << '\n';
+    return kExitWriteFailed;
+}
+
 int CloseStandardOutput(int status, std::ostream& err) {
     errno = 0;
     std::cout.flush();
     const bool failed = !std::cout || std::fflush(stdout) != 0 || ::close(STDOUT_FILENO) != 0;
     if (failed && status == kExitOk) {
-        err << "quorvane: could not write to standard output: "
-            << project::ErrorText(errno != 0 ? errno : EIO) << '\n';
-        return kExitWriteFailed;
+        return WriteFailed(err, "to standard output", project::ErrorText(errno != 0 ? errno : EIO));
     }
     return status;
 }

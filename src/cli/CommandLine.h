@@ -19,6 +19,9 @@ inline constexpr int kExitWriteFailed = 4;
 std::optional<int> RunHeadless(const std::vector<std::string>& args, std::ostream& out,
                                std::ostream& err);
 
+// Tells that `what` could not be written and why; returns kExitWriteFailed.
+int WriteFailed(std::ostream& err, const std::string& what, const std::string& error);
+
 // Flushes and closes standard output after a headless run, so a failed write (a full disk, a
 // closed pipe) is reported and turns a success into kExitWriteFailed; returns the status to exit
 // with.

@@ -48,11 +48,6 @@ std::vector<std::filesystem::path> OutputPaths(const std::filesystem::path& outp
     return paths;
 }
 
-int WriteFailed(std::ostream& err, const std::string& what, const std::string& error) {
-    err << "quorvane: could not write " << what << ": " << error << '\n';
-    return kExitWriteFailed;
-}
-
 } // namespace
 
 int ExportCode(const ExportRequest& request, std::ostream& out, std::ostream& err) {

@@ -67,8 +67,7 @@ int ImportLinks(const std::vector<std::string>& args, std::ostream& err) {
     }
     const std::filesystem::path output = values["--output"];
     if (const auto failure = project::SaveProjectFile(output, project)) {
-        err << "quorvane: could not write " << output.string() << ": " << *failure << '\n';
-        return kExitWriteFailed;
+        return WriteFailed(err, output.string(), *failure);
     }
     return kExitOk;
 }

@@ -1,8 +1,10 @@
 #include "import/AddressResolver.h"
 
+#include "import/Lowercase.h"
+#include "import/ParsedUri.h"
+
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <uriparser/Uri.h>
 
 namespace importing {
@@ -82,13 +84,6 @@ std::string PercentEncode(std::string_view text, bool brackets) {
     return out;
 }
 
-std::string ToText(const UriTextRangeA& range) {
-    if (range.first == nullptr || range.afterLast == nullptr) {
-        return {};
-    }
-    return {range.first, static_cast<std::size_t>(range.afterLast - range.first)};
-}
-
 std::string ToString(const UriUriA& uri) {
     int length = 0;
     if (uriToStringCharsRequiredA(&uri, &length) != URI_SUCCESS) {
@@ -100,30 +95,6 @@ std::string ToString(const UriUriA& uri) {
     }
     out.resize(static_cast<std::size_t>(length));
     return out;
-}
-
-// A parsed address that frees itself; it points into the text it was parsed from.
-class ParsedUri {
-  public:
-    explicit ParsedUri(const std::string& text) {
-        const char* error = nullptr;
-        ok_ = uriParseSingleUriA(&uri, text.c_str(), &error) == URI_SUCCESS;
-    }
-    ~ParsedUri() { uriFreeUriMembersA(&uri); }
-    ParsedUri(const ParsedUri&) = delete;
-    ParsedUri& operator=(const ParsedUri&) = delete;
-    bool Ok() const { return ok_; }
-
-    UriUriA uri{};
-
-  private:
-    bool ok_ = false;
-};
-
-std::string Lowercase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
 }
 
 // The address resolved against `base` (when given and the address is relative) and normalised;
@@ -217,7 +188,7 @@ AddressVerdict AddressResolver::Resolve(std::string_view raw) const {
         }
     }
     Verdict verdict;
-    const std::string scheme = Lowercase(ToText(parsed->uri.scheme));
+    const std::string scheme = Lowercase(RangeText(parsed->uri.scheme));
     for (const auto& rule : kSchemeRules) {
         if (rule.scheme == scheme) {
             verdict.kind = rule.kind;

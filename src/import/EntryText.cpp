@@ -1,26 +1,14 @@
 #include "import/EntryText.h"
 
+#include "import/ParsedUri.h"
+
 #include <cctype>
-#include <uriparser/Uri.h>
 
 namespace importing {
 namespace {
 
 bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
-}
-
-std::string Unescaped(std::string text) {
-    uriUnescapeInPlaceExA(text.data(), URI_FALSE, URI_BR_DONT_TOUCH);
-    text.resize(std::char_traits<char>::length(text.c_str()));
-    return text;
-}
-
-std::string RangeText(const UriTextRangeA& range) {
-    if (range.first == nullptr || range.afterLast == nullptr) {
-        return {};
-    }
-    return {range.first, static_cast<std::size_t>(range.afterLast - range.first)};
 }
 
 // "our-team.html" gives "our-team": a short extension of letters is dropped.
@@ -73,25 +61,23 @@ std::string CollapseWhitespace(std::string_view text) {
 
 std::string TextFromAddress(std::string_view address) {
     const std::string text(address);
-    UriUriA uri{};
-    const char* error = nullptr;
+    const ParsedUri parsed(text);
     std::string readable;
-    if (uriParseSingleUriA(&uri, text.c_str(), &error) == URI_SUCCESS) {
-        const std::string scheme = RangeText(uri.scheme);
+    if (parsed.Ok()) {
+        const std::string scheme = RangeText(parsed.uri.scheme);
         if (scheme == "mailto" || scheme == "tel") {
             readable = Unescaped(text.substr(scheme.size() + 1));
         } else {
             std::string last;
-            for (auto* segment = uri.pathHead; segment != nullptr; segment = segment->next) {
+            for (auto* segment = parsed.uri.pathHead; segment != nullptr; segment = segment->next) {
                 if (const auto part = RangeText(segment->text); !part.empty()) {
                     last = part;
                 }
             }
-            readable = last.empty() ? Unescaped(RangeText(uri.hostText))
+            readable = last.empty() ? Unescaped(RangeText(parsed.uri.hostText))
                                     : Readable(WithoutExtension(Unescaped(last)));
         }
     }
-    uriFreeUriMembersA(&uri);
     readable = CollapseWhitespace(readable);
     return readable.empty() ? CollapseWhitespace(address) : readable;
 }

@@ -2,6 +2,7 @@
 
 #include "import/BookmarksReader.h"
 #include "import/ImportTexts.h"
+#include "import/Lowercase.h"
 #include "import/PageReader.h"
 #include "import/SiteFiles.h"
 #include "import/SiteFolderReader.h"
@@ -10,8 +11,6 @@
 #include "import/TextReader.h"
 #include "project/TextEncoding.h"
 
-#include <algorithm>
-#include <cctype>
 #include <optional>
 
 namespace importing {
@@ -20,13 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t kSniffBytes = 1024;
-
-std::string Lowercase(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return out;
-}
 
 // The resolver the options ask for; nothing when the base address is not complete.
 std::optional<AddressResolver> ResolverFor(std::string base) {
@@ -62,19 +54,18 @@ SourceKind DetectSource(const fs::path& path, std::string_view bytes) {
 
 ImportResult ImportPath(const fs::path& path, const ImportOptions& options) {
     std::error_code error;
-    if (fs::is_directory(path, error)) {
-        std::string base = options.baseAddress;
-        // The site address names a folder, whether or not it ends in a slash.
-        if (!base.empty() && base.back() != '/') {
-            base += '/';
-        }
-        auto resolver = ResolverFor(base);
-        return resolver ? ImportSiteFolder(path, options.baseFolder, std::move(*resolver))
-                        : BadBase(options);
+    const bool folder = fs::is_directory(path, error);
+    std::string base = options.baseAddress;
+    // The site address names a folder, whether or not it ends in a slash.
+    if (folder && !base.empty() && base.back() != '/') {
+        base += '/';
     }
-    auto resolver = ResolverFor(options.baseAddress);
+    auto resolver = ResolverFor(base);
     if (!resolver) {
         return BadBase(options);
+    }
+    if (folder) {
+        return ImportSiteFolder(path, options.baseFolder, std::move(*resolver));
     }
     const SourceBytes source = ReadSourceFile(path);
     if (source.refusal) {

@@ -1,10 +1,10 @@
 #include "import/LibXml.h"
 
 #include "import/EntryText.h"
+#include "import/Lowercase.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <libxml/parser.h>
 
 namespace importing {
@@ -15,13 +15,6 @@ constexpr std::array<std::string_view, 16> kWindows1252Labels = {
     "ascii",           "us-ascii",    "iso-8859-1", "iso8859-1", "iso88591", "iso_8859-1",
     "latin1",          "latin-1",     "l1",         "cp819",     "ibm819",   "iso-ir-100",
     "iso_8859-1:1987", "csisolatin1", "cp1252",     "x-cp1252"};
-
-bool SameLetters(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 } // namespace
 
@@ -37,9 +30,9 @@ bool ReadAsWindows1252(const xmlDoc& doc) {
     if (doc.encoding == nullptr) {
         return false;
     }
-    const std::string_view declared(reinterpret_cast<const char*>(doc.encoding));
-    return std::any_of(kWindows1252Labels.begin(), kWindows1252Labels.end(),
-                       [&](std::string_view label) { return SameLetters(label, declared); });
+    const std::string declared = Lowercase(reinterpret_cast<const char*>(doc.encoding));
+    return std::find(kWindows1252Labels.begin(), kWindows1252Labels.end(), declared) !=
+           kWindows1252Labels.end();
 }
 
 bool IsElement(const xmlNode* node, std::string_view name) {

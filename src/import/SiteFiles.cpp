@@ -1,11 +1,11 @@
 #include "import/SiteFiles.h"
 
 #include "import/ImportLimits.h"
+#include "import/Lowercase.h"
 #include "import/PageReader.h"
+#include "import/ParsedUri.h"
 #include "import/SourceFile.h"
 
-#include <algorithm>
-#include <cctype>
 #include <uriparser/Uri.h>
 #include <vector>
 
@@ -18,26 +18,21 @@ namespace fs = std::filesystem;
 // folder.
 std::optional<std::vector<std::string>> PathParts(std::string_view address) {
     const std::string text(address);
-    UriUriA uri{};
-    const char* error = nullptr;
-    std::optional<std::vector<std::string>> parts;
-    if (uriParseSingleUriA(&uri, text.c_str(), &error) == URI_SUCCESS) {
-        parts.emplace();
-        for (auto* segment = uri.pathHead; segment != nullptr; segment = segment->next) {
-            std::string part(segment->text.first, segment->text.afterLast);
-            uriUnescapeInPlaceExA(part.data(), URI_FALSE, URI_BR_DONT_TOUCH);
-            part.resize(std::char_traits<char>::length(part.c_str()));
-            if (part == "." || part == ".." || part.find('/') != std::string::npos) {
-                parts.reset();
-                break;
-            }
-            parts->push_back(std::move(part));
-        }
+    const ParsedUri parsed(text);
+    if (!parsed.Ok()) {
+        return std::nullopt;
     }
-    uriFreeUriMembersA(&uri);
+    std::vector<std::string> parts;
+    for (auto* segment = parsed.uri.pathHead; segment != nullptr; segment = segment->next) {
+        std::string part = Unescaped(RangeText(segment->text));
+        if (part == "." || part == ".." || part.find('/') != std::string::npos) {
+            return std::nullopt;
+        }
+        parts.push_back(std::move(part));
+    }
     // An address without a path leads to the top of its site.
-    if (parts && parts->empty()) {
-        parts->emplace_back();
+    if (parts.empty()) {
+        parts.emplace_back();
     }
     return parts;
 }
@@ -50,9 +45,7 @@ bool IsFile(const fs::path& path) {
 } // namespace
 
 bool IsPageFile(const fs::path& path) {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string extension = Lowercase(path.extension().string());
     return extension == ".html" || extension == ".htm" || extension == ".xhtml";
 }
 

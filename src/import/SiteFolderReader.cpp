@@ -3,11 +3,11 @@
 #include "import/EntryCollector.h"
 #include "import/ImportLimits.h"
 #include "import/ImportTexts.h"
+#include "import/Lowercase.h"
 #include "import/SiteFiles.h"
 #include "import/SourceFile.h"
 
 #include <algorithm>
-#include <cctype>
 #include <vector>
 
 namespace importing {
@@ -20,30 +20,23 @@ struct PageFile {
     std::string name;
 };
 
-std::string Folded(const std::string& text) {
-    std::string folded = text;
-    std::transform(folded.begin(), folded.end(), folded.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return folded;
-}
-
 bool IsIndexPage(const std::string& name) {
-    const std::string folded = Folded(name);
+    const std::string folded = Lowercase(name);
     return folded.starts_with("index.") && IsPageFile(folded);
 }
 
 // Folders in path order, the top folder first; in a folder its index page, then by name.
 bool ComesBefore(const PageFile& a, const PageFile& b) {
     if (a.folder != b.folder) {
-        return std::lexicographical_compare(a.folder.begin(), a.folder.end(), b.folder.begin(),
-                                            b.folder.end(),
-                                            [](const fs::path& x, const fs::path& y) {
-                                                return std::pair(Folded(x.string()), x.string()) <
-                                                       std::pair(Folded(y.string()), y.string());
-                                            });
+        return std::lexicographical_compare(
+            a.folder.begin(), a.folder.end(), b.folder.begin(), b.folder.end(),
+            [](const fs::path& x, const fs::path& y) {
+                return std::pair(Lowercase(x.string()), x.string()) <
+                       std::pair(Lowercase(y.string()), y.string());
+            });
     }
-    return std::tuple(!IsIndexPage(a.name), Folded(a.name), a.name) <
-           std::tuple(!IsIndexPage(b.name), Folded(b.name), b.name);
+    return std::tuple(!IsIndexPage(a.name), Lowercase(a.name), a.name) <
+           std::tuple(!IsIndexPage(b.name), Lowercase(b.name), b.name);
 }
 
 // The path from `base` to `path`; empty (not ".") when they are the same.

@@ -94,21 +94,6 @@ std::optional<std::string_view> CIniDocument::Find(std::string_view section,
     return ReadValue(SplitKeyLine(lines[*at])->value);
 }
 
-void CIniDocument::ForEachValue(
-    std::string_view section,
-    const std::function<void(std::string_view key, std::string_view value)>& visit) const {
-    const auto found = FindSection(section);
-    if (!found) {
-        return;
-    }
-    const auto& lines = sections[*found].lines;
-    for (std::size_t at = 1; at < lines.size(); ++at) {
-        if (const auto keyLine = SplitKeyLine(lines[at])) {
-            visit(keyLine->key, ReadValue(keyLine->value));
-        }
-    }
-}
-
 void CIniDocument::SetValue(std::string_view section, std::string_view key,
                             std::string_view value) {
     const std::string safeSection = IniSafeText(section);

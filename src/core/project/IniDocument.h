@@ -1,10 +1,7 @@
 #pragma once
 
-#include "project/IniLines.h"
-
 #include <cstddef>
 #include <deque>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,14 +25,8 @@ class CIniDocument {
     // Accepts CR LF and LF-only line ends.
     explicit CIniDocument(std::string_view text = {});
 
-    // The value of `key` in `section`; nothing when either is missing. Scans the section, so a
-    // reader of many keys of one section goes through ForEachValue instead.
+    // The value of `key` in `section`; nothing when either is missing.
     std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
-
-    // Every key of `section` with its value as Find reads it, in file order, repeats included.
-    void ForEachValue(
-        std::string_view section,
-        const std::function<void(std::string_view key, std::string_view value)>& visit) const;
 
     // Replaces the key's line in place, or adds "key=value" after the last line of the section,
     // or adds the section at the end of the file. NUL, CR and LF are removed first.
