@@ -30,8 +30,8 @@ ItemCommands::ItemCommands(document::MenuDocument& menuDocument, ItemEditor* ite
     connect(actions.moveDown, &QAction::triggered, this, &ItemCommands::MoveItemDown);
     connect(actions.edit, &QAction::triggered, this, &ItemCommands::LoadItemIntoEditor);
     connect(actions.remove, &QAction::triggered, this, &ItemCommands::DeleteSelectedItem);
-    connect(list, &ItemListPanel::rowDoubleClicked, this, &ItemCommands::LoadItemIntoEditor);
-    connect(list, &ItemListPanel::rowDropped, this, &ItemCommands::MoveItemBefore);
+    connect(list->List(), &ItemListView::doubleClicked, this, &ItemCommands::LoadItemIntoEditor);
+    connect(list->List(), &ItemListView::rowDropped, this, &ItemCommands::MoveItemBefore);
     // Enter in the item's text or link adds it, when "Add" can.
     for (QLineEdit* box : {editor->ItemText(), static_cast<QLineEdit*>(editor->LinkText())}) {
         connect(box, &QLineEdit::returnPressed, this, [this] {
@@ -78,10 +78,6 @@ void ItemCommands::RefreshCommandState() {
     actions.moveDown->setEnabled(state.moveDown);
     actions.edit->setEnabled(state.edit);
     actions.remove->setEnabled(state.remove);
-}
-
-std::optional<int> ItemCommands::SelectedRow() const {
-    return document.Items().rowCount() == 0 ? std::nullopt : list->SelectedRow();
 }
 
 ItemCommands::Preselection ItemCommands::SelectedItemRule(std::optional<int> writtenRow) {
@@ -136,7 +132,7 @@ void ItemCommands::AddItem() {
 
 // The row is rewritten in place: it no longer takes part in the preselection search.
 void ItemCommands::UpdateSelectedItem() {
-    const std::optional<int> row = SelectedRow();
+    const std::optional<int> row = list->SelectedRow();
     if (!row) {
         return;
     }
@@ -149,19 +145,19 @@ void ItemCommands::UpdateSelectedItem() {
 }
 
 void ItemCommands::LoadItemIntoEditor() {
-    if (const std::optional<int> row = SelectedRow()) {
+    if (const std::optional<int> row = list->SelectedRow()) {
         editor->LoadItem(document.Items().ItemAt(*row));
     }
 }
 
 void ItemCommands::MoveItemUp() {
-    if (const std::optional<int> row = SelectedRow(); row && *row > 0) {
+    if (const std::optional<int> row = list->SelectedRow(); row && *row > 0) {
         MoveItem(*row, *row - 1, tr("Move Item Up"));
     }
 }
 
 void ItemCommands::MoveItemDown() {
-    if (const std::optional<int> row = SelectedRow();
+    if (const std::optional<int> row = list->SelectedRow();
         row && *row + 1 < document.Items().rowCount()) {
         MoveItem(*row, *row + 1, tr("Move Item Down"));
     }
@@ -199,7 +195,7 @@ void ItemCommands::DeleteSelectedItem() {
         platform::MessageAnswer::Yes) {
         return;
     }
-    const std::optional<int> row = SelectedRow();
+    const std::optional<int> row = list->SelectedRow();
     if (!row) {
         return;
     }

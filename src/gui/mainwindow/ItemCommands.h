@@ -48,8 +48,6 @@ class ItemCommands : public QObject {
 
     void RefreshCommandState();
     void MoveItem(int from, int to, const QString& text);
-    // The selected row, when the list has one.
-    std::optional<int> SelectedRow() const;
     // Asks first when another row is preselected.
     Preselection SelectedItemRule(std::optional<int> writtenRow);
     // The row written with `rule`, after the preselection it takes over.
