@@ -103,8 +103,14 @@ ItemCommands::Preselection ItemCommands::SelectedItemRule(std::optional<int> wri
     return {model::kYes, found};
 }
 
-void ItemCommands::WriteRow(const QString& text, int row, const model::MenuItem& item,
-                            bool inserted, const Preselection& rule) {
+// An updated row is rewritten in place: it no longer takes part in the preselection search.
+void ItemCommands::WriteRow(const QString& text, int row, model::ItemWrite write) {
+    const bool inserted = write == model::ItemWrite::Add;
+    const model::ItemEditorFields fields = editor->Fields();
+    model::MenuItem item =
+        model::ItemFromEditor(fields, write, !fields.heading && document.Items().HeadingAbove(row));
+    const Preselection rule = SelectedItemRule(inserted ? std::nullopt : std::optional<int>(row));
+    item.selected = rule.selected;
     auto* edit = new document::ItemEditCommand(document, text, list->SelectedRow(), row);
     if (rule.givenUpBy) {
         model::MenuItem previous = document.Items().ItemAt(*rule.givenUpBy);
@@ -121,27 +127,13 @@ void ItemCommands::WriteRow(const QString& text, int row, const model::MenuItem&
 }
 
 void ItemCommands::AddItem() {
-    const model::ItemEditorFields fields = editor->Fields();
-    const int row = document.Items().rowCount();
-    model::MenuItem item = model::ItemFromEditor(
-        fields, model::ItemWrite::Add, !fields.heading && document.Items().HeadingAbove(row));
-    const Preselection rule = SelectedItemRule(std::nullopt);
-    item.selected = rule.selected;
-    WriteRow(tr("Add Item"), row, item, true, rule);
+    WriteRow(tr("Add Item"), document.Items().rowCount(), model::ItemWrite::Add);
 }
 
-// The row is rewritten in place: it no longer takes part in the preselection search.
 void ItemCommands::UpdateSelectedItem() {
-    const std::optional<int> row = list->SelectedRow();
-    if (!row) {
-        return;
+    if (const std::optional<int> row = list->SelectedRow()) {
+        WriteRow(tr("Update Item"), *row, model::ItemWrite::Update);
     }
-    const model::ItemEditorFields fields = editor->Fields();
-    model::MenuItem item = model::ItemFromEditor(
-        fields, model::ItemWrite::Update, !fields.heading && document.Items().HeadingAbove(*row));
-    const Preselection rule = SelectedItemRule(row);
-    item.selected = rule.selected;
-    WriteRow(tr("Update Item"), *row, item, false, rule);
 }
 
 void ItemCommands::LoadItemIntoEditor() {
