@@ -12,12 +12,7 @@ std::string ColorText(const QPalette& palette, QPalette::ColorRole role) {
     return style::ColorToHex(platform::SystemColorOf(palette.color(QPalette::Active, role)));
 }
 
-std::string DefaultFont(const QStringList& fonts, style::FontMoment moment) {
-    std::vector<std::string> names;
-    names.reserve(static_cast<std::size_t>(fonts.size()));
-    for (const QString& font : fonts) {
-        names.push_back(font.toStdString());
-    }
+std::string DefaultFont(const std::vector<std::string>& names, style::FontMoment moment) {
     const int index = style::DefaultFontIndex(names, moment);
     return index < 0 ? std::string() : names[static_cast<std::size_t>(index)];
 }
@@ -26,15 +21,20 @@ std::string DefaultFont(const QStringList& fonts, style::FontMoment moment) {
 
 DesktopDefaults::DesktopDefaults(const QPalette& palette, const QStringList& installed)
     : fonts(installed) {
+    std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(fonts.size()));
+    for (const QString& font : fonts) {
+        names.push_back(font.toStdString());
+    }
     const std::string light = ColorText(palette, QPalette::Light);
     const std::string dark = ColorText(palette, QPalette::Dark);
     startup = {ColorText(palette, QPalette::Text),
                ColorText(palette, QPalette::Base),
                {ColorText(palette, QPalette::ButtonText), ColorText(palette, QPalette::Button),
                 light, light, dark, dark},
-               DefaultFont(fonts, style::FontMoment::Startup)};
+               DefaultFont(names, style::FontMoment::Startup)};
     newProject = startup;
-    newProject.fontName = DefaultFont(fonts, style::FontMoment::NewProject);
+    newProject.fontName = DefaultFont(names, style::FontMoment::NewProject);
 }
 
 const model::StyleDefaults& DesktopDefaults::At(style::FontMoment moment) const {

@@ -9,13 +9,14 @@ namespace {
 // Rows put in at `row`; taking them back removes them.
 class InsertRows : public QUndoCommand {
   public:
-    InsertRows(MenuDocument& menu, int at, std::vector<model::MenuItem> added, QUndoCommand* parent)
-        : QUndoCommand(parent), document(menu), row(at), rows(std::move(added)) {}
-    void redo() override { document.InsertItems(row, rows); }
-    void undo() override { document.RemoveItems(row, static_cast<int>(rows.size())); }
+    InsertRows(ItemListModel& list, int at, std::vector<model::MenuItem> added,
+               QUndoCommand* parent)
+        : QUndoCommand(parent), items(list), row(at), rows(std::move(added)) {}
+    void redo() override { items.InsertItems(row, rows); }
+    void undo() override { items.RemoveItems(row, static_cast<int>(rows.size())); }
 
   private:
-    MenuDocument& document;
+    ItemListModel& items;
     int row;
     std::vector<model::MenuItem> rows;
 };
@@ -23,16 +24,16 @@ class InsertRows : public QUndoCommand {
 // A row taken out; it keeps the row to put it back.
 class RemoveRow : public QUndoCommand {
   public:
-    RemoveRow(MenuDocument& menu, int at, QUndoCommand* parent)
-        : QUndoCommand(parent), document(menu), row(at) {}
+    RemoveRow(ItemListModel& list, int at, QUndoCommand* parent)
+        : QUndoCommand(parent), items(list), row(at) {}
     void redo() override {
-        removed = document.Items().ItemAt(row);
-        document.RemoveItems(row, 1);
+        removed = items.ItemAt(row);
+        items.RemoveItems(row, 1);
     }
-    void undo() override { document.InsertItems(row, {removed}); }
+    void undo() override { items.InsertItems(row, {removed}); }
 
   private:
-    MenuDocument& document;
+    ItemListModel& items;
     int row;
     model::MenuItem removed;
 };
@@ -40,19 +41,19 @@ class RemoveRow : public QUndoCommand {
 // A row rewritten in place; each undo and redo swaps the held values with the row's.
 class ReplaceRow : public QUndoCommand {
   public:
-    ReplaceRow(MenuDocument& menu, int at, model::MenuItem replacement, QUndoCommand* parent)
-        : QUndoCommand(parent), document(menu), row(at), other(std::move(replacement)) {}
+    ReplaceRow(ItemListModel& list, int at, model::MenuItem replacement, QUndoCommand* parent)
+        : QUndoCommand(parent), items(list), row(at), other(std::move(replacement)) {}
     void redo() override { Swap(); }
     void undo() override { Swap(); }
 
   private:
     void Swap() {
-        model::MenuItem held = document.Items().ItemAt(row);
-        document.ReplaceItem(row, other);
+        model::MenuItem held = items.ItemAt(row);
+        items.ReplaceItem(row, other);
         other = std::move(held);
     }
 
-    MenuDocument& document;
+    ItemListModel& items;
     int row;
     model::MenuItem other;
 };
@@ -60,16 +61,17 @@ class ReplaceRow : public QUndoCommand {
 // A row moved, its text re-made for its new place; undone, it goes back as it was.
 class MoveRow : public QUndoCommand {
   public:
-    MoveRow(MenuDocument& menu, int fromRow, int toRow, model::MenuItem moved, QUndoCommand* parent)
-        : QUndoCommand(parent), document(menu), from(fromRow), to(toRow), after(std::move(moved)) {}
+    MoveRow(ItemListModel& list, int fromRow, int toRow, model::MenuItem moved,
+            QUndoCommand* parent)
+        : QUndoCommand(parent), items(list), from(fromRow), to(toRow), after(std::move(moved)) {}
     void redo() override {
-        before = document.Items().ItemAt(from);
-        document.MoveItem(from, to, after);
+        before = items.ItemAt(from);
+        items.MoveItem(from, to, after);
     }
-    void undo() override { document.MoveItem(to, from, before); }
+    void undo() override { items.MoveItem(to, from, before); }
 
   private:
-    MenuDocument& document;
+    ItemListModel& items;
     int from;
     int to;
     model::MenuItem before;
@@ -83,19 +85,19 @@ ItemEditCommand::ItemEditCommand(MenuDocument& menuDocument, const QString& text
     : DocumentCommand(menuDocument, text), selectedBefore(before), selectedAfter(after) {}
 
 void ItemEditCommand::Insert(int row, std::vector<model::MenuItem> rows) {
-    new InsertRows(document, row, std::move(rows), this);
+    new InsertRows(document.Items(), row, std::move(rows), this);
 }
 
 void ItemEditCommand::Remove(int row) {
-    new RemoveRow(document, row, this);
+    new RemoveRow(document.Items(), row, this);
 }
 
 void ItemEditCommand::Replace(int row, const model::MenuItem& item) {
-    new ReplaceRow(document, row, item, this);
+    new ReplaceRow(document.Items(), row, item, this);
 }
 
 void ItemEditCommand::Move(int from, int to, const model::MenuItem& moved) {
-    new MoveRow(document, from, to, moved, this);
+    new MoveRow(document.Items(), from, to, moved, this);
 }
 
 void ItemEditCommand::redo() {

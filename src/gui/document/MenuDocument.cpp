@@ -26,22 +26,6 @@ void MenuDocument::Push(QUndoCommand* edit) {
     history->push(edit);
 }
 
-void MenuDocument::InsertItems(int row, const std::vector<model::MenuItem>& rows) {
-    items->InsertItems(row, rows);
-}
-
-void MenuDocument::RemoveItems(int row, int count) {
-    items->RemoveItems(row, count);
-}
-
-void MenuDocument::ReplaceItem(int row, const model::MenuItem& item) {
-    items->ReplaceItem(row, item);
-}
-
-void MenuDocument::MoveItem(int from, int to, const model::MenuItem& moved) {
-    items->MoveItem(from, to, moved);
-}
-
 void MenuDocument::SetOptions(const model::MenuOptions& menu, const model::ButtonOptions& button) {
     project.menu = menu;
     project.button = button;
@@ -65,13 +49,18 @@ void MenuDocument::ShowSelectedRow(std::optional<int> row) {
 }
 
 void MenuDocument::Reset(const model::MenuProject& fresh) {
-    Replace(fresh);
+    history->clear();
+    items->ResetItems(fresh.items);
+    SetOptions(fresh.menu, fresh.button);
+    SetMenuStyle(fresh.menuStyle);
+    SetButtonStyle(fresh.buttonStyle);
+    UpdateChanged();
 }
 
 void MenuDocument::Load(const model::MenuProject& loaded, const QString& path) {
     filePath = path;
     hasFile = true;
-    Replace(loaded);
+    Reset(loaded);
 }
 
 void MenuDocument::SetFilePath(const QString& path) {
@@ -87,15 +76,6 @@ void MenuDocument::MarkSaved(const QString& path) {
 
 void MenuDocument::ForgetFile() {
     hasFile = false;
-    UpdateChanged();
-}
-
-void MenuDocument::Replace(const model::MenuProject& replacement) {
-    history->clear();
-    items->ResetItems(replacement.items);
-    SetOptions(replacement.menu, replacement.button);
-    SetMenuStyle(replacement.menuStyle);
-    SetButtonStyle(replacement.buttonStyle);
     UpdateChanged();
 }
 

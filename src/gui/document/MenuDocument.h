@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QString>
 #include <optional>
-#include <vector>
 
 class QUndoCommand;
 class QUndoStack;
@@ -35,10 +34,6 @@ class MenuDocument : public QObject {
     void Push(QUndoCommand* edit);
 
     // What the edits do, for the commands alone.
-    void InsertItems(int row, const std::vector<model::MenuItem>& rows);
-    void RemoveItems(int row, int count);
-    void ReplaceItem(int row, const model::MenuItem& item);
-    void MoveItem(int from, int to, const model::MenuItem& moved);
     void SetOptions(const model::MenuOptions& menu, const model::ButtonOptions& button);
     void SetMenuStyle(const model::MenuStyle& style);
     void SetButtonStyle(const model::ButtonStyle& style);
@@ -64,7 +59,6 @@ class MenuDocument : public QObject {
     void selectedRowShown(int row);
 
   private:
-    void Replace(const model::MenuProject& replacement);
     void UpdateChanged();
 
     model::MenuProject project;

@@ -30,8 +30,8 @@ ItemCommands::ItemCommands(document::MenuDocument& menuDocument, ItemEditor* ite
     connect(actions.moveDown, &QAction::triggered, this, &ItemCommands::MoveItemDown);
     connect(actions.edit, &QAction::triggered, this, &ItemCommands::LoadItemIntoEditor);
     connect(actions.remove, &QAction::triggered, this, &ItemCommands::DeleteSelectedItem);
-    connect(list, &ItemListPanel::rowDoubleClicked, this, &ItemCommands::LoadItemIntoEditor);
-    connect(list, &ItemListPanel::rowDropped, this, &ItemCommands::MoveItemBefore);
+    connect(list->List(), &ItemListView::doubleClicked, this, &ItemCommands::LoadItemIntoEditor);
+    connect(list->List(), &ItemListView::rowDropped, this, &ItemCommands::MoveItemBefore);
     // Enter in the item's text or link adds it, when "Add" can.
     for (QLineEdit* box : {editor->ItemText(), static_cast<QLineEdit*>(editor->LinkText())}) {
         connect(box, &QLineEdit::returnPressed, this, [this] {
@@ -80,10 +80,6 @@ void ItemCommands::RefreshCommandState() {
     actions.remove->setEnabled(state.remove);
 }
 
-std::optional<int> ItemCommands::SelectedRow() const {
-    return document.Items().rowCount() == 0 ? std::nullopt : list->SelectedRow();
-}
-
 ItemCommands::Preselection ItemCommands::SelectedItemRule(std::optional<int> writtenRow) {
     QCheckBox* chksel = editor->DefaultSelected();
     if (!chksel->isChecked()) {
@@ -107,8 +103,14 @@ ItemCommands::Preselection ItemCommands::SelectedItemRule(std::optional<int> wri
     return {model::kYes, found};
 }
 
-void ItemCommands::WriteRow(const QString& text, int row, const model::MenuItem& item,
-                            bool inserted, const Preselection& rule) {
+// An updated row is rewritten in place: it no longer takes part in the preselection search.
+void ItemCommands::WriteRow(const QString& text, int row, model::ItemWrite write) {
+    const bool inserted = write == model::ItemWrite::Add;
+    const model::ItemEditorFields fields = editor->Fields();
+    model::MenuItem item =
+        model::ItemFromEditor(fields, write, !fields.heading && document.Items().HeadingAbove(row));
+    const Preselection rule = SelectedItemRule(inserted ? std::nullopt : std::optional<int>(row));
+    item.selected = rule.selected;
     auto* edit = new document::ItemEditCommand(document, text, list->SelectedRow(), row);
     if (rule.givenUpBy) {
         model::MenuItem previous = document.Items().ItemAt(*rule.givenUpBy);
@@ -125,43 +127,29 @@ void ItemCommands::WriteRow(const QString& text, int row, const model::MenuItem&
 }
 
 void ItemCommands::AddItem() {
-    const model::ItemEditorFields fields = editor->Fields();
-    const int row = document.Items().rowCount();
-    model::MenuItem item = model::ItemFromEditor(
-        fields, model::ItemWrite::Add, !fields.heading && document.Items().HeadingAbove(row));
-    const Preselection rule = SelectedItemRule(std::nullopt);
-    item.selected = rule.selected;
-    WriteRow(tr("Add Item"), row, item, true, rule);
+    WriteRow(tr("Add Item"), document.Items().rowCount(), model::ItemWrite::Add);
 }
 
-// The row is rewritten in place: it no longer takes part in the preselection search.
 void ItemCommands::UpdateSelectedItem() {
-    const std::optional<int> row = SelectedRow();
-    if (!row) {
-        return;
+    if (const std::optional<int> row = list->SelectedRow()) {
+        WriteRow(tr("Update Item"), *row, model::ItemWrite::Update);
     }
-    const model::ItemEditorFields fields = editor->Fields();
-    model::MenuItem item = model::ItemFromEditor(
-        fields, model::ItemWrite::Update, !fields.heading && document.Items().HeadingAbove(*row));
-    const Preselection rule = SelectedItemRule(row);
-    item.selected = rule.selected;
-    WriteRow(tr("Update Item"), *row, item, false, rule);
 }
 
 void ItemCommands::LoadItemIntoEditor() {
-    if (const std::optional<int> row = SelectedRow()) {
+    if (const std::optional<int> row = list->SelectedRow()) {
         editor->LoadItem(document.Items().ItemAt(*row));
     }
 }
 
 void ItemCommands::MoveItemUp() {
-    if (const std::optional<int> row = SelectedRow(); row && *row > 0) {
+    if (const std::optional<int> row = list->SelectedRow(); row && *row > 0) {
         MoveItem(*row, *row - 1, tr("Move Item Up"));
     }
 }
 
 void ItemCommands::MoveItemDown() {
-    if (const std::optional<int> row = SelectedRow();
+    if (const std::optional<int> row = list->SelectedRow();
         row && *row + 1 < document.Items().rowCount()) {
         MoveItem(*row, *row + 1, tr("Move Item Down"));
     }
@@ -199,7 +187,7 @@ void ItemCommands::DeleteSelectedItem() {
         platform::MessageAnswer::Yes) {
         return;
     }
-    const std::optional<int> row = SelectedRow();
+    const std::optional<int> row = list->SelectedRow();
     if (!row) {
         return;
     }

@@ -48,13 +48,10 @@ class ItemCommands : public QObject {
 
     void RefreshCommandState();
     void MoveItem(int from, int to, const QString& text);
-    // The selected row, when the list has one.
-    std::optional<int> SelectedRow() const;
     // Asks first when another row is preselected.
     Preselection SelectedItemRule(std::optional<int> writtenRow);
-    // The row written with `rule`, after the preselection it takes over.
-    void WriteRow(const QString& text, int row, const model::MenuItem& item, bool inserted,
-                  const Preselection& rule);
+    // The editor's item written to `row`, after the preselection it takes over.
+    void WriteRow(const QString& text, int row, model::ItemWrite write);
 
     document::MenuDocument& document;
     ItemEditor* editor = nullptr;

@@ -47,8 +47,6 @@ ItemListPanel::ItemListPanel(document::MenuDocument& menuDocument, const Command
     // A right click on a row opens the popup; the press has already selected the row.
     lv->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(lv, &QTreeView::customContextMenuRequested, this, &ItemListPanel::ShowPopupAt);
-    connect(lv, &QTreeView::doubleClicked, this, &ItemListPanel::rowDoubleClicked);
-    connect(lv, &ItemListView::rowDropped, this, &ItemListPanel::rowDropped);
     connect(&document, &document::MenuDocument::selectedRowShown, this, &ItemListPanel::SelectRow);
     // A selection made in two steps (cleared, then set, as assistive tools do) is left alone
     // until it is over; only a list left without a selected row selects one again.

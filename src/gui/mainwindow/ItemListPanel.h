@@ -31,11 +31,7 @@ class ItemListPanel : public QGroupBox {
     void SelectRow(int row);
 
   signals:
-    // A double click on a row; one on empty space gives nothing.
-    void rowDoubleClicked();
     void selectedRowChanged();
-    // The row at `from` dragged before the row `before` (the row count for the end).
-    void rowDropped(int from, int before);
 
   private:
     void KeepARowSelected();

@@ -37,7 +37,6 @@
 #include <QResizeEvent>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QTreeView>
 #include <algorithm>
 
 namespace mainwindow {

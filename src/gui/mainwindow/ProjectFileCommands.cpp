@@ -14,7 +14,6 @@
 #include "project/ProjectFile.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QMainWindow>
 
 namespace mainwindow {

@@ -64,11 +64,11 @@ MessageAnswer AnswerOf(QMessageBox::StandardButton button) {
     }
 }
 
-} // namespace
-
 QString Translated(const std::string& english) {
     return QCoreApplication::translate("messages", english.c_str());
 }
+
+} // namespace
 
 QString ShownText(const model::UserMessage& message) {
     const std::string translated = Translated(message.text).toStdString();

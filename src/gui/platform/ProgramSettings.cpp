@@ -10,19 +10,29 @@ const QString kRecentFiles = QStringLiteral("Recent Files");
 const QString kMessages = QStringLiteral("Messages");
 const QString kYes = QStringLiteral("yes");
 
+QSettings Store() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brindlecote", "Quorvane");
+}
+
+QString Text(const QSettings& store, const QString& key, const QString& fallback) {
+    const QVariant value = store.value(key);
+    return value.typeId() == QMetaType::QString ? value.toString() : fallback;
+}
+
+QString RecentKey(std::size_t index) {
+    return kRecentFiles + '/' + QString::number(index + 1);
+}
+
 } // namespace
 
 QString ProgramSettings::Value(const QString& section, const QString& key,
                                const QString& fallback) const {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, "Brindlecote", "Quorvane");
-    const QVariant value = store.value(section + '/' + key);
-    return value.typeId() == QMetaType::QString ? value.toString() : fallback;
+    return Text(Store(), section + '/' + key, fallback);
 }
 
 void ProgramSettings::SetValue(const QString& section, const QString& key,
                                const QString& value) const {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, "Brindlecote", "Quorvane");
-    store.setValue(section + '/' + key, value);
+    Store().setValue(section + '/' + key, value);
 }
 
 QString ProgramSettings::LastUsedSaveFolder() const {
@@ -33,20 +43,22 @@ void ProgramSettings::SetLastUsedSaveFolder(const QString& path) const {
     SetValue("Folders", "Last Used Save Folder", path);
 }
 
+// The list is read and written through one store: one look at the file, at most one write.
 project::RecentList ProgramSettings::RecentFiles() const {
+    const QSettings store = Store();
     project::RecentList files;
     for (std::size_t index = 0; index < files.size(); ++index) {
-        files[index] = Value(kRecentFiles, QString::number(index + 1), {}).toStdString();
+        files[index] = Text(store, RecentKey(index), {}).toStdString();
     }
     return files;
 }
 
 void ProgramSettings::SetRecentFiles(const project::RecentList& files) const {
-    const project::RecentList stored = RecentFiles();
+    QSettings store = Store();
     for (std::size_t index = 0; index < files.size(); ++index) {
-        if (files[index] != stored[index]) {
-            SetValue(kRecentFiles, QString::number(index + 1),
-                     QString::fromStdString(files[index]));
+        const QString key = RecentKey(index);
+        if (Text(store, key, {}).toStdString() != files[index]) {
+            store.setValue(key, QString::fromStdString(files[index]));
         }
     }
 }
@@ -60,13 +72,11 @@ void ProgramSettings::SetShowTipsAtStartup(int show) const {
 }
 
 QByteArray ProgramSettings::WindowState() const {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, "Brindlecote", "Quorvane");
-    return store.value("Window/State").toByteArray();
+    return Store().value("Window/State").toByteArray();
 }
 
 void ProgramSettings::SetWindowState(const QByteArray& state) const {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, "Brindlecote", "Quorvane");
-    store.setValue("Window/State", state);
+    Store().setValue("Window/State", state);
 }
 
 bool ProgramSettings::NoticeWanted(const QString& key) const {

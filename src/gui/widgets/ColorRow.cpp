@@ -5,7 +5,6 @@
 #include "platform/MessageBoxes.h"
 #include "style/ColorValue.h"
 
-#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
