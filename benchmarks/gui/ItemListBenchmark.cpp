@@ -1,5 +1,6 @@
 // Builds a 5,000-row menu through "Add", then moves, edits, updates and deletes rows, and prints
 // the slowest and the mean time of each command, the events it causes included.
+#include "Milliseconds.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/MessageBoxes.h"
 #include "support/TestEnvironment.h"
@@ -29,9 +30,9 @@ class Timings {
         QElapsedTimer timer;
         timer.start();
         run();
-        samples[command].push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        samples[command].push_back(Milliseconds(timer));
         QCoreApplication::processEvents();
-        samples[command + " +drawn"].push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        samples[command + " +drawn"].push_back(Milliseconds(timer));
     }
 
     // True when every command stayed within the limit.

@@ -92,11 +92,16 @@ double UntilDrawn(preview::PreviewPane& pane, const std::function<void()>& chang
     return Milliseconds(timer);
 }
 
-void TimeUpdates(preview::PreviewPane& pane, model::MenuProject& project, int items) {
-    UntilDrawn(pane, [&] {
+// A new project of that size in place of the old, shown at once; the milliseconds it took.
+double ShowMenuOfSize(preview::PreviewPane& pane, model::MenuProject& project, int items) {
+    return UntilDrawn(pane, [&] {
         project = MenuOfSize(items);
         pane.Refresh();
     });
+}
+
+void TimeUpdates(preview::PreviewPane& pane, model::MenuProject& project, int items) {
+    ShowMenuOfSize(pane, project, items);
     double paused = 0;
     double direct = 0;
     for (int run = 0; run < kRuns; ++run) {
@@ -121,10 +126,7 @@ void TimeLongestStall(preview::PreviewPane& pane, model::MenuProject& project, i
     });
     ticks.start(kTickMs);
     sinceTick.start();
-    const double ms = UntilDrawn(pane, [&] {
-        project = MenuOfSize(items);
-        pane.Refresh();
-    });
+    const double ms = ShowMenuOfSize(pane, project, items);
     std::printf("%5d items: shown in %7.1f ms; longest the window was busy %7.1f ms\n", items, ms,
                 longest);
 }
@@ -151,10 +153,7 @@ int main(int argc, char** argv) {
     TimeUpdates(pane, project, 10);
     TimeUpdates(pane, project, 1000);
     TimeLongestStall(pane, project, 5000);
-    UntilDrawn(pane, [&] {
-        project = MenuOfSize(1000);
-        pane.Refresh();
-    });
+    ShowMenuOfSize(pane, project, 1000);
     std::printf("program with a 1,000-item page: resident %.0f MB (%.0f MB before the pane "
                 "started its engine)\n",
                 OwnMb(), ownBefore);

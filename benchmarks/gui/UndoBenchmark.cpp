@@ -1,5 +1,6 @@
 // The history of the main window offscreen: undo and redo of one-row edits on a 5,000-item list,
 // the events they cause included, and the memory a step keeps at 500 and at 5,000 items.
+#include "Milliseconds.h"
 #include "document/ItemEditCommand.h"
 #include "document/ItemListModel.h"
 #include "document/MenuDocument.h"
@@ -52,7 +53,7 @@ void TimeSteps(QUndoStack& history, bool undo) {
         timer.start();
         undo ? history.undo() : history.redo();
         QCoreApplication::processEvents();
-        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        times.push_back(Milliseconds(timer));
     }
     double sum = 0;
     for (const double time : times) {

@@ -11,7 +11,6 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSlider>
 
 namespace dialogs {

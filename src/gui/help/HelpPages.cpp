@@ -6,7 +6,6 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Translations.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 namespace help {

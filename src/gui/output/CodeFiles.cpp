@@ -11,15 +11,19 @@
 
 namespace output {
 
-bool WriteOutputFile(QWidget* owner, const QString& path, const std::string& text) {
+QString WriteFileError(const QString& path, const std::string& text) {
     const std::optional<std::string> error =
         project::WriteFileAtomically(QFileInfo(path).filesystemFilePath(), text);
-    if (!error) {
-        return true;
+    return error ? QDir::toNativeSeparators(path) + ": " + QString::fromStdString(*error)
+                 : QString();
+}
+
+bool WriteOutputFile(QWidget* owner, const QString& path, const std::string& text) {
+    const QString error = WriteFileError(path, text);
+    if (!error.isEmpty()) {
+        platform::ShowOperationError(owner, error);
     }
-    platform::ShowOperationError(owner, QDir::toNativeSeparators(path) + ": " +
-                                            QString::fromStdString(*error));
-    return false;
+    return error.isEmpty();
 }
 
 void SaveCodeToFile(QWidget* owner, const generate::MenuCode& code) {

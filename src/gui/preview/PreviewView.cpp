@@ -1,12 +1,11 @@
 #include "preview/PreviewView.h"
 
+#include "output/CodeFiles.h"
 #include "platform/Documents.h"
 #include "preview/PreviewPage.h"
-#include "project/AtomicFile.h"
 
 #include <QDir>
 #include <QEvent>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -99,10 +98,9 @@ void PreviewView::Load() {
         return;
     }
     for (const generate::PreviewFile& file : files) {
-        const QString name = path + file.name;
-        if (const auto error =
-                project::WriteFileAtomically(QFileInfo(name).filesystemFilePath(), file.text)) {
-            emit failed(QDir::toNativeSeparators(name) + ": " + QString::fromStdString(*error));
+        if (const QString error = output::WriteFileError(path + file.name, file.text);
+            !error.isEmpty()) {
+            emit failed(error);
             return;
         }
     }
