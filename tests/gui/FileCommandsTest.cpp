@@ -2,24 +2,9 @@
 #include "dialogs/GeneratedCodeDialog.h"
 #include "generate/CodeOutput.h"
 #include "mainwindow/ProjectFileCommands.h"
-#include "platform/Documents.h"
-#include "platform/FileDialogs.h"
-#include "platform/MessageBoxes.h"
 #include "project/ProjectFile.h"
-#include "support/Controls.h"
-#include "support/ModalScript.h"
-#include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 
-#include <QAbstractButton>
-#include <QClipboard>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QSettings>
-#include <QtTest>
 #include <sys/stat.h>
 #include <unistd.h>
 
