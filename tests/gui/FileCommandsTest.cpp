@@ -140,7 +140,6 @@ class FileCommandsTest : public QObject {
         AddItem(window, "One");
         SaveAs(window, path);
         AddItem(window, "Two");
-        platform::ClearShownMessages();
         SaveAs(window, blocked);
         QVERIFY(TakeMessages().filter(QRegularExpression("^Error\\|")).size() == 1 &&
                 window.Document().Changed());
@@ -174,7 +173,6 @@ class FileCommandsTest : public QObject {
         MainWindow window;
         AddItem(window, "One");
         SaveAs(window, environment.path("saved.QVN"));
-        platform::ClearShownMessages();
         for (const QString& path : {environment.Write("notes.qvn", "just some notes\r\n"),
                                     environment.path("gone.qvn")}) {
             QVERIFY(!window.ProjectFiles().LoadProject(path));
