@@ -149,20 +149,19 @@ TEST(ExportCode, RefusalsChecksAndWriteFailuresHaveTheirOwnStatus) {
 
 TEST(ExportCode, OutputsThatAreNoRegularFilesAreWrittenInPlace) {
     CTestFolder folder;
-    // The program itself: its exit status, and the bytes unchanged on standard output.
-    EXPECT_EQ(Script(folder.path, "$Q --export-code $P > plain; $Q --export-code 2>/dev/null"),
-              cli::kExitUsage);
-    EXPECT_EQ(Slurp(folder.path / "plain"), ShopCode());
-    EXPECT_EQ(
-        Script(folder.path, "echo earlier > log\n$Q --export-code $P --output /dev/stdout >> log"),
-        0);
-    EXPECT_EQ(Slurp(folder.path / "log"), "earlier\n" + ShopCode());
-    EXPECT_EQ(Script(folder.path, "$Q --export-code $P --output=/dev/stdout | cat > piped"), 0);
-    EXPECT_EQ(Slurp(folder.path / "piped"), ShopCode());
-    EXPECT_EQ(Script(folder.path, "mkfifo fifo; cat fifo > drained & $Q --export-code $P "
-                                  "--output fifo; wait; test -p fifo"),
-              0);
-    EXPECT_EQ(Slurp(folder.path / "drained"), ShopCode());
+    // The script, its exit status, the file it fills and what stood there before the code: the
+    // bytes on standard output are the code unchanged.
+    const std::tuple<std::string, int, const char*, std::string> runs[] = {
+        {"$Q --export-code $P > plain; $Q --export-code 2>/dev/null", cli::kExitUsage, "plain", ""},
+        {"echo earlier > log\n$Q --export-code $P --output /dev/stdout >> log", 0, "log",
+         "earlier\n"},
+        {"$Q --export-code $P --output=/dev/stdout | cat > piped", 0, "piped", ""},
+        {"mkfifo fifo; cat fifo > drained & $Q --export-code $P --output fifo; wait; test -p fifo",
+         0, "drained", ""}};
+    for (const auto& [script, status, file, before] : runs) {
+        EXPECT_EQ(Script(folder.path, script), status) << script;
+        EXPECT_EQ(Slurp(folder.path / file), before + ShopCode()) << script;
+    }
     if (::geteuid() == 0) {
         EXPECT_EQ(Script(folder.path, "mknod nullcopy c 1 3; $Q --export-code $P --output nullcopy "
                                       "&& test -c nullcopy"),

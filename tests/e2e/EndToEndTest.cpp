@@ -1,25 +1,11 @@
 // The program as a user meets it, on a real X server: a menu typed into the main window, saved,
 // previewed and visited in Chromium, then exported again from the saved file on the command line.
 #include "generate/CodeOutput.h"
-#include "platform/Documents.h"
-#include "platform/FileDialogs.h"
-#include "platform/MessageBoxes.h"
-#include "support/Controls.h"
-#include "support/TestEnvironment.h"
-
-#include <QFile>
-#include <QProcess>
-#include <QTest>
+#include "support/WindowTest.h"
 
 namespace {
 
 constexpr int kProcessTimeoutMs = 120000;
-
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll()
-                                          : QByteArray("(missing " + path.toUtf8() + ")");
-}
 
 // The exit status, or -1 when the program could not start or did not finish; `output` gets what
 // it wrote to both streams.
@@ -76,8 +62,8 @@ class EndToEndTest : public QObject {
         const int exportStatus = RunProgram(
             QUORVANE_EXE, {"--export-code", saved, "--target", "file", "--output", exported}, said);
         QVERIFY2(exportStatus == 0, said.constData());
-        QVERIFY(FileBytes(windowCode).contains("SiteMenu"));
-        QCOMPARE(FileBytes(exported), FileBytes(windowCode));
+        QVERIFY(FileContents(windowCode).contains("SiteMenu"));
+        QCOMPARE(FileContents(exported), FileContents(windowCode));
         QVERIFY(platform::ShownMessages().empty());
     }
 };

@@ -2,24 +2,8 @@
 #include "dialogs/TellFriendsDialog.h"
 #include "dialogs/TipOfTheDayDialog.h"
 #include "help/HelpPages.h"
-#include "platform/Documents.h"
 #include "support/AllWindows.h"
-#include "support/Controls.h"
-#include "support/ModalScript.h"
-#include "support/TestEnvironment.h"
-
-#include <QAbstractItemView>
-#include <QAbstractSlider>
-#include <QAccessible>
-#include <QPlainTextEdit>
-#include <QRegularExpression>
-#include <QScrollBar>
-#include <QSettings>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QToolButton>
-#include <QWhatsThis>
-#include <QtTest>
+#include "support/WindowTest.h"
 
 using dialogs::TipOfTheDayDialog;
 using mainwindow::MainWindow;
@@ -47,13 +31,6 @@ bool OwnControl(const QWidget* widget, const QWidget& window) {
 
 QString Describe(const QWidget* widget) {
     return QString("%1 \"%2\"").arg(widget->metaObject()->className(), widget->objectName());
-}
-
-// The access key a caption promises ("&Next" gives N), or none.
-QChar AccessKey(const QString& caption) {
-    const QString text = QString(caption).replace("&&", "");
-    const auto at = text.indexOf('&');
-    return at >= 0 && at + 1 < text.size() ? text[at + 1].toUpper() : QChar();
 }
 
 // The text What's This shows for the control: its own (a tool button's is its action's), or for
@@ -150,15 +127,11 @@ class AccessibilityAndHelpTest : public QObject {
         ForEachWindow([&faults, &controls](const QString& name, QWidget& window) {
             const bool explained = name == "Form1" || name == "frmAdvMnuOp" ||
                                    name == "FrmAdvBttnOp" || name == "frmImport";
-            for (int page = 0; page < 2; ++page) {
-                for (QTabWidget* pages : window.findChildren<QTabWidget*>()) {
-                    pages->setCurrentIndex(page);
-                }
-                QCoreApplication::processEvents();
+            ForEachPage(window, [&] {
                 for (const QString& fault : Faults(window, explained, controls)) {
                     faults << name + ": " + fault;
                 }
-            }
+            });
         });
         faults.removeDuplicates();
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));

@@ -2,24 +2,9 @@
 #include "dialogs/GeneratedCodeDialog.h"
 #include "generate/CodeOutput.h"
 #include "mainwindow/ProjectFileCommands.h"
-#include "platform/Documents.h"
-#include "platform/FileDialogs.h"
-#include "platform/MessageBoxes.h"
 #include "project/ProjectFile.h"
-#include "support/Controls.h"
-#include "support/ModalScript.h"
-#include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 
-#include <QAbstractButton>
-#include <QClipboard>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QSettings>
-#include <QtTest>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -155,7 +140,6 @@ class FileCommandsTest : public QObject {
         AddItem(window, "One");
         SaveAs(window, path);
         AddItem(window, "Two");
-        platform::ClearShownMessages();
         SaveAs(window, blocked);
         QVERIFY(TakeMessages().filter(QRegularExpression("^Error\\|")).size() == 1 &&
                 window.Document().Changed());
@@ -189,7 +173,6 @@ class FileCommandsTest : public QObject {
         MainWindow window;
         AddItem(window, "One");
         SaveAs(window, environment.path("saved.QVN"));
-        platform::ClearShownMessages();
         for (const QString& path : {environment.Write("notes.qvn", "just some notes\r\n"),
                                     environment.path("gone.qvn")}) {
             QVERIFY(!window.ProjectFiles().LoadProject(path));

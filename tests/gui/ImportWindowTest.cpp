@@ -1,13 +1,5 @@
 #include "dialogs/ImportDialog.h"
-#include "platform/FileDialogs.h"
-#include "support/Controls.h"
-#include "support/ModalScript.h"
-#include "support/TestEnvironment.h"
-
-#include <QLabel>
-#include <QMimeData>
-#include <QPlainTextEdit>
-#include <QtTest>
+#include "support/WindowTest.h"
 
 using dialogs::ImportDialog;
 using mainwindow::MainWindow;

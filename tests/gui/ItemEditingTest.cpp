@@ -1,18 +1,7 @@
 #include "dialogs/ButtonStyleDialog.h"
 #include "platform/ColorPicker.h"
-#include "platform/FileDialogs.h"
-#include "support/Controls.h"
-#include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 #include "widgets/ColorRow.h"
-
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QMenu>
-#include <QMimeData>
-#include <QPushButton>
-#include <QTimer>
-#include <QUndoStack>
-#include <QtTest>
 
 using mainwindow::MainWindow;
 using platform::MessageAnswer;

@@ -2,24 +2,9 @@
 #include "dialogs/ButtonStyleDialog.h"
 #include "dialogs/MenuStyleDialog.h"
 #include "dialogs/NoticeDialog.h"
-#include "platform/Documents.h"
 #include "platform/ProgramSettings.h"
 #include "subclass/MSubclass.h"
-#include "support/Controls.h"
-#include "support/ModalScript.h"
-#include "support/TestEnvironment.h"
-
-#include <QAccessible>
-#include <QCompleter>
-#include <QFontDatabase>
-#include <QMenu>
-#include <QMimeData>
-#include <QRadioButton>
-#include <QSettings>
-#include <QSlider>
-#include <QTabWidget>
-#include <QThread>
-#include <QtTest>
+#include "support/WindowTest.h"
 
 using dialogs::ButtonStyleDialog;
 using dialogs::MenuStyleDialog;
@@ -44,6 +29,13 @@ QStringList Overlaps(const QWidget* root) {
         }
     }
     return faults;
+}
+
+// "MS Sans Serif" when installed, otherwise the installed font at `position`.
+std::string DefaultFont(int position) {
+    const QStringList fonts = QFontDatabase::families();
+    return (fonts.contains("MS Sans Serif") ? "MS Sans Serif" : fonts.value(position))
+        .toStdString();
 }
 
 std::string Colour(QPalette::ColorRole role) {
@@ -79,8 +71,7 @@ class MainWindowTest : public QObject {
   private slots:
     void init() { settings.clear(); }
 
-    // The styles start from the desktop's palette and its fonts: "MS Sans Serif" when
-    // installed, otherwise the second font.
+    // The styles start from the desktop's palette and its second font.
     void theWindowShowsTheStartupProject() {
         MainWindow window;
         QCOMPARE(
@@ -90,14 +81,12 @@ class MainWindowTest : public QObject {
                                 "*chksel", "*chkdefitmclr", "*menubehavopt1", "*buttonpropopt1",
                                 "*grheadchk", "*notlinkchk"}),
             QString("MyMenu,Go,,#FFFFFF,#000000,Same window,Middle---++++----"));
-        const QStringList fonts = QFontDatabase::families();
-        const QString font = fonts.contains("MS Sans Serif") ? "MS Sans Serif" : fonts.value(1);
         const std::string light = Colour(QPalette::Light), dark = Colour(QPalette::Dark);
         const model::StyleDefaults defaults{
             Colour(QPalette::Text),
             Colour(QPalette::Base),
             {Colour(QPalette::ButtonText), Colour(QPalette::Button), light, light, dark, dark},
-            font.toStdString()};
+            DefaultFont(1)};
         QVERIFY(window.Document().Project() == model::StartupProject(defaults) &&
                 !window.Document().Changed() && !window.Document().HasFile());
     }
@@ -420,14 +409,11 @@ class MainWindowTest : public QObject {
         Click(button, "cmdrestdef");
         QVERIFY(user.Done() && read() == edited);
 
-        // The colours of the desktop and the font of a new project: "MS Sans Serif" when
-        // installed, otherwise the first.
+        // The colours of the desktop and the first font, as a new project has them.
         const model::MenuProject& project = window.Document().Project();
-        const QStringList fonts = QFontDatabase::families();
-        const QString font = fonts.contains("MS Sans Serif") ? "MS Sans Serif" : fonts.value(0);
         const model::MenuProject fresh =
             model::NewProject({project.menuStyle.textColor, project.menuStyle.backColor,
-                               project.buttonStyle.colors, font.toStdString()});
+                               project.buttonStyle.colors, DefaultFont(0)});
         platform::ProgramSettings().SetNoticeWanted("Show Restore Defaults Message", false);
         Click(menu, {"cmdrestdef", "Command8"});
         Click(button, {"cmdrestdef", "Command8"});

@@ -3,12 +3,10 @@
 #include "model/MenuProject.h"
 #include "preview/PreviewView.h"
 #include "preview/WebEngineStart.h"
-#include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 
-#include <QLabel>
 #include <QTcpServer>
 #include <QWebEngineView>
-#include <QtTest>
 #include <memory>
 
 using model::LinkTarget;

@@ -1,20 +1,6 @@
-#include "platform/MessageBoxes.h"
 #include "platform/Translations.h"
 #include "support/AllWindows.h"
-#include "support/Controls.h"
-#include "support/TestEnvironment.h"
-
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QDockWidget>
-#include <QGroupBox>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QSet>
-#include <QTabWidget>
-#include <QtTest>
+#include "support/WindowTest.h"
 
 namespace {
 
@@ -66,13 +52,6 @@ QStringList Texts(const QString& name, QWidget& window) {
         }
     }
     return texts;
-}
-
-// The access key a caption promises ("&Next" gives N), or none.
-QChar AccessKey(const QString& caption) {
-    const QString text = QString(caption).replace("&&", "");
-    const auto at = text.indexOf('&');
-    return at >= 0 && at + 1 < text.size() ? text[at + 1].toUpper() : QChar();
 }
 
 // Labels and buttons narrower or lower than their text needs, and access keys that two entries
@@ -145,18 +124,11 @@ class TextsTest : public QObject {
         for (const char* language : {"de", "fr", "es"}) {
             platform::InstallTranslations(QLocale(language));
             ForEachWindow([&faults, language](const QString& name, QWidget& window) {
-                for (auto* tabs : window.findChildren<QTabWidget*>()) {
-                    for (int page = tabs->count() - 1; page >= 0; --page) {
-                        tabs->setCurrentIndex(page);
-                        QCoreApplication::processEvents();
-                        for (const QString& fault : Faults(name, window)) {
-                            faults << QString(language) + ": " + fault;
-                        }
+                ForEachPage(window, [&] {
+                    for (const QString& fault : Faults(name, window)) {
+                        faults << QString(language) + ": " + fault;
                     }
-                }
-                for (const QString& fault : Faults(name, window)) {
-                    faults << QString(language) + ": " + fault;
-                }
+                });
             });
         }
         faults.removeDuplicates();

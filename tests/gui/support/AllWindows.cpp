@@ -12,6 +12,7 @@
 #include "platform/DataFiles.h"
 
 #include <QApplication>
+#include <QTabWidget>
 
 void ForEachWindow(const std::function<void(const QString& name, QWidget& window)>& visit) {
     using dialogs::Notice;
@@ -35,4 +36,25 @@ void ForEachWindow(const std::function<void(const QString& name, QWidget& window
         visit(window->objectName(), *window);
         window->hide();
     }
+}
+
+void ForEachPage(QWidget& window, const std::function<void()>& visit) {
+    const auto tabs = window.findChildren<QTabWidget*>();
+    int pages = 1;
+    for (const QTabWidget* pageTabs : tabs) {
+        pages = std::max(pages, pageTabs->count());
+    }
+    for (int page = 0; page < pages; ++page) {
+        for (QTabWidget* pageTabs : tabs) {
+            pageTabs->setCurrentIndex(std::min(page, pageTabs->count() - 1));
+        }
+        QApplication::processEvents();
+        visit();
+    }
+}
+
+QChar AccessKey(const QString& caption) {
+    const QString text = QString(caption).replace("&&", "");
+    const auto at = text.indexOf('&');
+    return at >= 0 && at + 1 < text.size() ? text[at + 1].toUpper() : QChar();
 }
