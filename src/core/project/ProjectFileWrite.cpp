@@ -1,5 +1,5 @@
 #include "project/AtomicFile.h"
-#include "project/IniDocument.h"
+#include "project/IniValues.h"
 #include "project/ProjectFields.h"
 #include "project/ProjectFile.h"
 
