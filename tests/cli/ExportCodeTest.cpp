@@ -57,9 +57,7 @@ TEST(CommandLine, HelpVersionAndUsageErrors) {
     EXPECT_FALSE(cli::RunHeadless({"/home/me/My", "Menu.qvn"}, out, err).has_value());
     EXPECT_EQ(out.str() + err.str(), "");
 
-    const auto version = Headless({"--version"});
-    EXPECT_EQ(version.status, cli::kExitOk);
-    EXPECT_EQ(version.out, "Quorvane 2.5\n");
+    EXPECT_EQ(Headless({"--version"}), (Outcome{cli::kExitOk, "Quorvane 2.5\n", ""}));
 
     const auto help = Headless({"--help"});
     EXPECT_EQ(help.status, cli::kExitOk);
@@ -86,15 +84,13 @@ TEST(CommandLine, HelpVersionAndUsageErrors) {
 }
 
 TEST(ExportCode, WritesEachTargetAsTheWindowWould) {
-    const auto clip = Headless({"--export-code", (kExamples / "shop-menu.qvn").string()});
-    EXPECT_EQ(clip.status, cli::kExitOk) << clip.err;
-    EXPECT_EQ(clip.out, ShopCode());
+    EXPECT_EQ(Headless({"--export-code", (kExamples / "shop-menu.qvn").string()}),
+              (Outcome{cli::kExitOk, ShopCode(), ""}));
 
     CTestFolder folder;
-    const auto file = Headless({"--export-code=" + (kExamples / "shop-menu.qvn").string(),
-                                "--target=file", "--output=" + (folder.path / "m.html").string()});
-    EXPECT_EQ(file.status, cli::kExitOk) << file.err;
-    EXPECT_EQ(file.out, "");
+    EXPECT_EQ(Headless({"--export-code=" + (kExamples / "shop-menu.qvn").string(), "--target=file",
+                        "--output=" + (folder.path / "m.html").string()}),
+              (Outcome{cli::kExitOk, "", ""}));
     EXPECT_EQ(Slurp(folder.path / "m.html"),
               generate::CodeFileText(ExampleCode("shop-menu.qvn", generate::CodeTarget::File)));
 }
@@ -121,13 +117,13 @@ TEST(ExportCode, RefusalsChecksAndWriteFailuresHaveTheirOwnStatus) {
     CTestFolder folder;
     const auto bad = folder.path / "notes.qvn";
     std::ofstream(bad) << "Just some notes\r\n";
-    const auto refused = Headless({"--export-code", bad.string()});
-    EXPECT_EQ(refused.status, cli::kExitRefused);
-    EXPECT_EQ(refused.err, "Could not load \"notes.qvn\". The file is either corrupt, not a valid "
-                           "Quorvane project file, or no longer exists.\nquorvane: " +
-                               bad.string() +
-                               ": the first line is not \"Quorvane Project File (Do not edit "
-                               "manually)\"\n");
+    EXPECT_EQ(Headless({"--export-code", bad.string()}),
+              (Outcome{cli::kExitRefused, "",
+                       "Could not load \"notes.qvn\". The file is either corrupt, not a valid "
+                       "Quorvane project file, or no longer exists.\nquorvane: " +
+                           bad.string() +
+                           ": the first line is not \"Quorvane Project File (Do not edit "
+                           "manually)\"\n"}));
 
     auto unnamed = project::LoadProjectFile(kExamples / "shop-menu.qvn",
                                             model::NewProject(model::PlainStyleDefaults()));

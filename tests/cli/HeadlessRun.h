@@ -8,13 +8,19 @@
 #include <vector>
 
 // What a headless run printed and returned.
-struct Run {
+struct Outcome {
     int status;
     std::string out;
     std::string err;
+
+    bool operator==(const Outcome&) const = default;
 };
 
-inline Run Headless(const std::vector<std::string>& args) {
+inline void PrintTo(const Outcome& run, std::ostream* os) {
+    *os << "status " << run.status << ", out \"" << run.out << "\", err \"" << run.err << '"';
+}
+
+inline Outcome Headless(const std::vector<std::string>& args) {
     std::ostringstream out;
     std::ostringstream err;
     const auto status = cli::RunHeadless(args, out, err);

@@ -18,13 +18,8 @@ const std::string kButtonHead =
 
 TEST(GeneratorStyle, ListLineWritesNoColoursUnlessSystemColoursAreExactlyOff) {
     auto project = SampleProject({kHome});
-    auto& style = project.menuStyle;
-    style.textColor = "#000080";
-    style.backColor = "#FFFFCC";
-    // Only exactly 1 turns italic and underline on.
-    style.italic = 2;
-    style.underline = 2;
-    style.useSystemColors = 2;
+    // Only exactly 1 turns italic and underline on, and only exactly 0 the colours.
+    project.menuStyle = {2, "#000080", "#FFFFCC", "Sans Serif", "13", 500, 2, 2, "", 1};
     EXPECT_EQ(HtmlLine(project, "<SELECT"),
               "<SELECT name=\"selectsite\" style=\"font-size='13px'; font-family='Sans Serif'; "
               "font-weight=500; font-style='Normal'; text-decoration='None'; width=\">");
@@ -34,15 +29,8 @@ TEST(GeneratorStyle, ButtonColoursAndBordersFollowSystemColoursAndNoBorder) {
     auto project = SampleProject({kHome});
     project.button.buttonText = "Say \"go\" <now>";
     auto& style = project.buttonStyle;
+    style = {1, {}, 1, 1, 0, "Serif", "12", 600, 1, 1, "60", "", "3", 1};
     style.colors = {"#000001", "#000002", "#000003", "#000004", "#000005", "#000006"};
-    style.fontName = "Serif";
-    style.fontSize = "12";
-    style.fontWeight = 600;
-    style.italic = 1;
-    style.underline = 1;
-    style.width = "60";
-    style.borderThickness = "3";
-    style.noBorder = 0;
     EXPECT_EQ(HtmlLine(project, "<input"), kButtonHead + "\">");
 
     style.useSystemColors = 0;

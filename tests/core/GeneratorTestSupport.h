@@ -2,7 +2,9 @@
 
 #include "generate/MenuCodeGenerator.h"
 #include "model/MenuProject.h"
+#include "project/AtomicFile.h"
 
+#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -20,6 +22,12 @@ inline std::string CrLfLines(std::initializer_list<std::string> lines) {
         text += line + "\r\n";
     }
     return text;
+}
+
+// A text of tests/core/texts as written there, byte for byte: a whole file the program writes.
+inline std::string ReferenceText(const std::string& name) {
+    return project::ReadWholeFile(std::filesystem::path(__FILE__).parent_path() / "texts" / name)
+        .value_or("<no reference text " + name + ">");
 }
 
 inline model::MenuItem Item(std::string text, std::string linked, std::string url,

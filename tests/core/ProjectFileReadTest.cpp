@@ -34,13 +34,8 @@ MenuProject EveryFieldSet() {
                     "main", model::ButtonAlign::Bottom};
     project.button = {model::ButtonKind::Graphic, "Go!", "go.png", "80", "20", "Go there"};
     project.menuStyle = {0, "#101010", "#202020", "DejaVu Sans", "15.5", 700, 1, 2, "120", 0};
-    project.buttonStyle = {0,    {"#A1A1A1", "#A2A2A2", "#A3A3A3", "#A4A4A4", "#A5A5A5", "#A6A6A6"},
-                           0,    2,
-                           0,    "Liberation Serif",
-                           "11", 300,
-                           1,    1,
-                           "60", "22",
-                           "3",  0};
+    project.buttonStyle = {0, {}, 0, 2, 0, "Liberation Serif", "11", 300, 1, 1, "60", "22", "3", 0};
+    project.buttonStyle.colors = {"#A1A1A1", "#A2A2A2", "#A3A3A3", "#A4A4A4", "#A5A5A5", "#A6A6A6"};
     return project;
 }
 

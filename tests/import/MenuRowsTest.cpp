@@ -20,6 +20,10 @@ const std::vector<ImportGroup> kGroups = {
     {"Unticked", {{"Old", "old.html", false, false}}},
 };
 
+// The ticked entries as rows: "Mail" and the group of "Old" are left out.
+const std::vector<MenuItem> kRows = {Row("Home", "index.html"), Row("Work", "", true),
+                                     Row("   Wiki", "https://wiki/")};
+
 } // namespace
 
 TEST(MenuRows, TickedEntriesBecomeRowsAsAddWouldWriteThem) {
@@ -33,22 +37,16 @@ TEST(MenuRows, TickedEntriesBecomeRowsAsAddWouldWriteThem) {
         {"empty list, first preselected",
          {},
          {std::nullopt, true},
-         {0,
-          {Row("Home", "index.html", false, true), Row("Work", "", true),
-           Row("   Wiki", "https://wiki/")}}},
+         {0, {Row("Home", "index.html", false, true), kRows[1], kRows[2]}}},
         {"after a heading of the list",
          {Row("Shop", "", true), Row("   Cart", "cart.html"), Row("Last", "last.html")},
          {0, false},
-         {1,
-          {Row("   Home", "index.html"), Row("Work", "", true), Row("   Wiki", "https://wiki/")}}},
+         {1, {Row("   Home", "index.html"), kRows[1], kRows[2]}}},
         {"a preselected row stays the only one",
          {Row("Start", "start.html", false, true)},
          {std::nullopt, true},
-         {1, {Row("Home", "index.html"), Row("Work", "", true), Row("   Wiki", "https://wiki/")}}},
-        {"after a row past the end appends",
-         {Row("Start", "start.html")},
-         {7, false},
-         {1, {Row("Home", "index.html"), Row("Work", "", true), Row("   Wiki", "https://wiki/")}}},
+         {1, kRows}},
+        {"after a row past the end appends", {Row("Start", "start.html")}, {7, false}, {1, kRows}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(RowsForMenu(kGroups, c.list, c.placement), c.expected) << c.name;
