@@ -14,7 +14,7 @@ using platform::MessageAnswer;
 
 namespace {
 
-void AddItems(const MainWindow& window) {
+void AddFruit(const MainWindow& window) {
     Click(window, "grheadchk");
     AddItem(window, "Fruit");
     AddItem(window, "Apples", "apples.html");
@@ -48,7 +48,7 @@ QString Recent(const MainWindow& window) {
 
 void SaveAs(const MainWindow& window, const QString& path) {
     platform::QueueFileName(path);
-    Trigger(window, "mnuFileSaveProj");
+    Click(window, "mnuFileSaveProj");
 }
 
 } // namespace
@@ -97,9 +97,9 @@ class FileCommandsTest : public QObject {
         window.show();
         AddItem(window, "One");
         platform::QueueAnswer(MessageAnswer::Yes); // then the save dialog is cancelled
-        Trigger(window, "mnuFileNew");
+        Click(window, "mnuFileNew");
         platform::QueueAnswer(MessageAnswer::Yes);
-        Trigger(window, "mnuFileLoad");
+        Click(window, "mnuFileLoad");
         QCOMPARE(platform::DialogRequests().size(), 2); // two save dialogs, no open dialog
         QCOMPARE(TakeMessages().filter(QRegularExpression("^Save Project\\?\\|")).size(), 2);
         QVERIFY(Rows(window).size() == 1 && window.Document().Changed());
@@ -108,7 +108,7 @@ class FileCommandsTest : public QObject {
             QVERIFY(!window.close());
         }
         platform::QueueAnswer(MessageAnswer::No);
-        Trigger(window, "mnuFileNew");
+        Click(window, "mnuFileNew");
         QVERIFY(Rows(window).isEmpty() && !window.Document().Changed());
 
         // Option and style edits alone do not mark a never-saved project changed.
@@ -120,7 +120,7 @@ class FileCommandsTest : public QObject {
         Type(window, "itemtexttext", "Next");
         Click(window, "notlinkchk");
         platform::ClearShownMessages();
-        Trigger(window, "mnuFileNew");
+        Click(window, "mnuFileNew");
         QVERIFY(platform::ShownMessages().empty() && !window.Document().Changed());
         const model::MenuProject& project = window.Document().Project();
         QVERIFY(project ==
@@ -149,7 +149,7 @@ class FileCommandsTest : public QObject {
         // Answering Yes to the question of New and failing again stops New.
         platform::QueueAnswer(MessageAnswer::Yes);
         platform::QueueFileName(blocked);
-        Trigger(window, "mnuFileNew");
+        Click(window, "mnuFileNew");
         QCOMPARE(Rows(window).size(), 2);
     }
 
@@ -195,7 +195,7 @@ class FileCommandsTest : public QObject {
         for (const char* name : {"a", "b", "c", "d", "e", "f"}) {
             SaveAs(window, environment.path(QString(name) + ".qvn"));
         }
-        Trigger(window, "recentfile2");
+        Click(window, "recentfile2");
         QCOMPARE(Recent(window),
                  QString("Quorvane - d.qvn| &1. d.qvn &2. f.qvn &3. e.qvn &4. c.qvn &5. b.qvn"));
         MainWindow next;
@@ -220,7 +220,7 @@ class FileCommandsTest : public QObject {
         for (const auto& [command, target, graphic, name, expected] : cases) {
             init();
             MainWindow window;
-            AddItems(window);
+            AddFruit(window);
             QVERIFY(Shown(window));
             Choose(window, "targetcombo", target);
             Click(window, graphic ? "buttonpropopt1" : "buttonpropopt0");
@@ -242,7 +242,7 @@ class FileCommandsTest : public QObject {
 
     void theCodeWindowCopiesWhatItShowsAndSavesFreshCode() {
         MainWindow window;
-        AddItems(window);
+        AddFruit(window);
         const generate::MenuCode code =
             generate::GenerateMenuCode(window.Document().Project(), CodeTarget::Clip);
         const QString saved = environment.path("tmp/fresh.html");
@@ -272,10 +272,10 @@ class FileCommandsTest : public QObject {
 
     void theCodeFileIsWrittenWholeOrNotAtAll() {
         MainWindow window;
-        AddItems(window);
+        AddFruit(window);
         const QString path = environment.Write("tmp/menu.html", QByteArray(5000, 'x'));
         platform::QueueFileName(path);
-        Trigger(window, "mnuFileCodeFile");
+        Click(window, "mnuFileCodeFile");
         QCOMPARE(FileContents(path), Generated(window, CodeTarget::File));
         const platform::DialogRequest asked = platform::DialogRequests().value(0);
         QCOMPARE(asked.title + asked.filter + asked.presetName + '|' + asked.initialFolder,
@@ -300,7 +300,7 @@ class FileCommandsTest : public QObject {
 
     void thePreviewOpensThePageOrTheFramesetAndClosingDeletesThem() {
         MainWindow window;
-        AddItems(window);
+        AddFruit(window);
         const QString folder = platform::TempFolder();
         QVERIFY(QDir().mkpath(folder) && QFile(folder + "keep.html").open(QIODevice::WriteOnly));
         QCOMPARE(PreviewFiles(), QString("---"));
@@ -315,7 +315,7 @@ class FileCommandsTest : public QObject {
         Click(window, {"buttonpropopt1", "menubehavopt1"});
         Choose(window, "targetcombo", 2);
         Type(window, "txtfrm", "content");
-        Trigger(window, "mnuPrevBr");
+        Click(window, "mnuPrevBr");
         QVERIFY(platform::ShownMessages().empty() && PreviewFiles() == "+++");
         QCOMPARE(platform::OpenedDocuments().last(), folder + generate::kFramesetPageName);
         QVERIFY(FileContents(folder + generate::kFramesetPageName)
@@ -332,17 +332,14 @@ class FileCommandsTest : public QObject {
                 QFile::remove(folder.chopped(1)));
     }
 
-    void aShownBoxIsPlainText() {
+    // The platform's own boxes, shown: plain text, and a typed name given the filter's extension.
+    void theBoxesShowPlainTextAndTheSaveDialogAddsTheExtension() {
         platform::AnswerAutomatically(false);
         const auto show = [] { platform::ShowMessage(nullptr, {"Oops!", "<b>#12</b>"}); };
         QVERIFY(WhenShown<QMessageBox>(show, [](QMessageBox& box) {
             QCOMPARE(box.textFormat(), Qt::PlainText);
             box.button(QMessageBox::Ok)->click();
         }));
-    }
-
-    void theSaveDialogAddsTheExtensionToATypedName() {
-        platform::AnswerAutomatically(false);
         const QString folder = environment.path("tmp");
         QVERIFY(WhenShown<QFileDialog>(
             [folder] {
