@@ -169,7 +169,7 @@ class FileCommandsTest : public QObject {
         QVERIFY(window.Document().Project() == fresh && !window.Document().Changed());
     }
 
-    void refusedFilesLeaveANewProjectAndTheListAsItWas() {
+    void refusedFilesLeaveANewProjectAndTheRecentListAsItWas() {
         MainWindow window;
         AddItem(window, "One");
         SaveAs(window, environment.path("saved.QVN"));
@@ -187,11 +187,8 @@ class FileCommandsTest : public QObject {
         QCOMPARE(TakeMessages(true), QStringList{"Oops!|\"" + environment.path("a.txt") +
                                                  "\" is not a valid Quorvane Project "
                                                  "file.|warning|Ok"});
-    }
 
-    void theRecentListTakesFiveNewestFirstAndReopensThem() {
-        MainWindow window;
-        AddItem(window, "One");
+        // The recent list takes the five newest first and reopens them.
         for (const char* name : {"a", "b", "c", "d", "e", "f"}) {
             SaveAs(window, environment.path(QString(name) + ".qvn"));
         }
@@ -240,7 +237,7 @@ class FileCommandsTest : public QObject {
         }
     }
 
-    void theCodeWindowCopiesWhatItShowsAndSavesFreshCode() {
+    void theCodeWindowCopiesWhatItShowsAndCodeFilesAreFreshAndWhole() {
         MainWindow window;
         AddFruit(window);
         const generate::MenuCode code =
@@ -268,16 +265,13 @@ class FileCommandsTest : public QObject {
             }));
         QCOMPARE(FileContents(saved), Generated(window, CodeTarget::File));
         QVERIFY(FileContents(saved).contains("document.Fresh"));
-    }
 
-    void theCodeFileIsWrittenWholeOrNotAtAll() {
-        MainWindow window;
-        AddFruit(window);
+        // The code file is written whole or not at all.
         const QString path = environment.Write("tmp/menu.html", QByteArray(5000, 'x'));
         platform::QueueFileName(path);
         Click(window, "mnuFileCodeFile");
         QCOMPARE(FileContents(path), Generated(window, CodeTarget::File));
-        const platform::DialogRequest asked = platform::DialogRequests().value(0);
+        const platform::DialogRequest asked = platform::DialogRequests().constLast();
         QCOMPARE(asked.title + asked.filter + asked.presetName + '|' + asked.initialFolder,
                  "Save Code to File...HTML File (*.html)|*.html|" +
                      QCoreApplication::applicationDirPath());

@@ -23,13 +23,11 @@ model::MenuItem Item(const std::string& text, const std::string& url, const char
 
 // The page's red headings are on the screen.
 bool ShowsRed(const QImage& shown) {
-    for (int at = 0; at < shown.width() * shown.height(); ++at) {
-        const QColor pixel = shown.pixelColor(at % shown.width(), at / shown.width());
-        if (pixel.red() > 200 && pixel.green() < 80 && pixel.blue() < 80) {
-            return true;
-        }
-    }
-    return false;
+    const QImage image = shown.convertToFormat(QImage::Format_RGB32);
+    const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+    return std::any_of(pixels, pixels + image.width() * image.height(), [](QRgb pixel) {
+        return qRed(pixel) > 200 && qGreen(pixel) < 80 && qBlue(pixel) < 80;
+    });
 }
 
 // The menu's list, in a frameset or not.

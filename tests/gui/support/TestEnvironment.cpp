@@ -42,3 +42,13 @@ QByteArray FileContents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
+
+QStringList Reference(const QString& name, const QStringList& actual) {
+    const QString path = QT_TESTCASE_SOURCEDIR "/gui/texts/" + name;
+    QFile file(path);
+    if (qEnvironmentVariableIsSet("QUORVANE_UPDATE_TEXTS") && file.open(QIODevice::WriteOnly)) {
+        file.write(actual.join('\n').toUtf8() + '\n');
+        file.close();
+    }
+    return QString::fromUtf8(FileContents(path)).split('\n', Qt::SkipEmptyParts);
+}

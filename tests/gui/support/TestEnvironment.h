@@ -19,3 +19,7 @@ class TestEnvironment {
 
 // The bytes of a file; "(missing)" when it cannot be read.
 QByteArray FileContents(const QString& path);
+
+// The lines of the reference text `name` in the folder texts beside the tests; with
+// QUORVANE_UPDATE_TEXTS=1 written from `actual` first, for review after a wanted change.
+QStringList Reference(const QString& name, const QStringList& actual);
