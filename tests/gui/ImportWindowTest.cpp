@@ -12,8 +12,7 @@ QAbstractItemModel& Links(const QDialog& dialog) {
     return *Find<QTreeView>(dialog, "tvLinks")->model();
 }
 
-// Each row of the tree as "text|address|note|box" (box: + ticked, ~ partly, - not), a group's
-// entries indented below it.
+// Each row as "text|address|note|box" (box: + ticked, ~ partly, - not), entries indented.
 QStringList Tree(const QAbstractItemModel& model, const QModelIndex& parent = {}) {
     QStringList rows;
     for (int row = 0; row < model.rowCount(parent); ++row) {

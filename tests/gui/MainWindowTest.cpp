@@ -266,8 +266,7 @@ class MainWindowTest : public QObject {
             QList<bool>({false, true, true, false, false, true}));
     }
 
-    // The main window's handling of its client area's resizing is what makes the second
-    // registration a refusal.
+    // The main window already handles its client area's resizing.
     void refusalsCarryNumberSourceAndDescription() {
         MainWindow window;
         QWidget* client = Find(window, "Form1Client");

@@ -1,8 +1,7 @@
 #include "support/WindowTest.h"
 
-// Compares the main window and the style windows with reference pictures kept in the source
-// tree, so a layout that shifts or a caption that no longer fits shows up. Run with
-// QUORVANE_UPDATE_SCREENSHOTS=1 to take new references after a wanted change.
+// The main window and the style windows against reference pictures, so a shifted layout or a
+// caption that no longer fits shows up; QUORVANE_UPDATE_SCREENSHOTS=1 takes new references.
 
 namespace {
 
@@ -22,8 +21,7 @@ double DifferingShare(const QImage& actual, const QImage& expected) {
     return static_cast<double>(differing) / static_cast<double>(actual.width() * actual.height());
 }
 
-// Empty when `window` looks as its reference does; otherwise what differs. A changed picture is
-// kept beside the test for a look.
+// Empty when `window` looks as its reference does, otherwise what differs (the picture kept).
 QString CompareWithReference(QWidget& window) {
     const QString name = window.objectName();
     const QString path = QT_TESTCASE_SOURCEDIR "/gui/screenshots/" + name + ".png";
@@ -67,8 +65,7 @@ class ScreenshotTest : public QObject {
 
     void theWindowsLookAsTheirReferences() {
         mainwindow::MainWindow form;
-        // The default font is picked by its place in the installed list, which differs between
-        // machines; the picture must not.
+        // The default font is the installed list's second, which differs between machines.
         for (QComboBox* fonts : form.findChildren<QComboBox*>("combofont")) {
             fonts->setCurrentText("DejaVu Sans");
         }

@@ -16,8 +16,7 @@
 #include <QTest>
 #include <QTreeView>
 
-// Acting on a window's controls as the user would, found by their object names, and reading what
-// the user sees.
+// Acting on controls as the user would, found by object name, and reading what the user sees.
 
 template <typename T = QWidget>
 T* Find(const QObject& window, const char* name) {
