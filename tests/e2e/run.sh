@@ -4,10 +4,7 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 
-skip() {
-    echo "SKIPPED: $1"
-    exit 77
-}
+skip() { echo "SKIPPED: $1" && exit 77; }
 
 command -v xvfb-run >/dev/null || skip "xvfb-run is missing (scripts/install-deps.sh installs it)"
 command -v xauth >/dev/null || skip "xauth is missing (scripts/install-deps.sh installs it)"

@@ -14,7 +14,7 @@ using platform::MessageAnswer;
 
 namespace {
 
-void AddItems(const MainWindow& window) {
+void AddFruit(const MainWindow& window) {
     Click(window, "grheadchk");
     AddItem(window, "Fruit");
     AddItem(window, "Apples", "apples.html");
@@ -48,7 +48,7 @@ QString Recent(const MainWindow& window) {
 
 void SaveAs(const MainWindow& window, const QString& path) {
     platform::QueueFileName(path);
-    Trigger(window, "mnuFileSaveProj");
+    Click(window, "mnuFileSaveProj");
 }
 
 } // namespace
@@ -97,9 +97,9 @@ class FileCommandsTest : public QObject {
         window.show();
         AddItem(window, "One");
         platform::QueueAnswer(MessageAnswer::Yes); // then the save dialog is cancelled
-        Trigger(window, "mnuFileNew");
+        Click(window, "mnuFileNew");
         platform::QueueAnswer(MessageAnswer::Yes);
-        Trigger(window, "mnuFileLoad");
+        Click(window, "mnuFileLoad");
         QCOMPARE(platform::DialogRequests().size(), 2); // two save dialogs, no open dialog
         QCOMPARE(TakeMessages().filter(QRegularExpression("^Save Project\\?\\|")).size(), 2);
         QVERIFY(Rows(window).size() == 1 && window.Document().Changed());
@@ -108,7 +108,7 @@ class FileCommandsTest : public QObject {
             QVERIFY(!window.close());
         }
         platform::QueueAnswer(MessageAnswer::No);
-        Trigger(window, "mnuFileNew");
+        Click(window, "mnuFileNew");
         QVERIFY(Rows(window).isEmpty() && !window.Document().Changed());
 
         // Option and style edits alone do not mark a never-saved project changed.
@@ -120,7 +120,7 @@ class FileCommandsTest : public QObject {
         Type(window, "itemtexttext", "Next");
         Click(window, "notlinkchk");
         platform::ClearShownMessages();
-        Trigger(window, "mnuFileNew");
+        Click(window, "mnuFileNew");
         QVERIFY(platform::ShownMessages().empty() && !window.Document().Changed());
         const model::MenuProject& project = window.Document().Project();
         QVERIFY(project ==
@@ -149,7 +149,7 @@ class FileCommandsTest : public QObject {
         // Answering Yes to the question of New and failing again stops New.
         platform::QueueAnswer(MessageAnswer::Yes);
         platform::QueueFileName(blocked);
-        Trigger(window, "mnuFileNew");
+        Click(window, "mnuFileNew");
         QCOMPARE(Rows(window).size(), 2);
     }
 
@@ -169,7 +169,7 @@ class FileCommandsTest : public QObject {
         QVERIFY(window.Document().Project() == fresh && !window.Document().Changed());
     }
 
-    void refusedFilesLeaveANewProjectAndTheListAsItWas() {
+    void refusedFilesLeaveANewProjectAndTheRecentListAsItWas() {
         MainWindow window;
         AddItem(window, "One");
         SaveAs(window, environment.path("saved.QVN"));
@@ -187,15 +187,12 @@ class FileCommandsTest : public QObject {
         QCOMPARE(TakeMessages(true), QStringList{"Oops!|\"" + environment.path("a.txt") +
                                                  "\" is not a valid Quorvane Project "
                                                  "file.|warning|Ok"});
-    }
 
-    void theRecentListTakesFiveNewestFirstAndReopensThem() {
-        MainWindow window;
-        AddItem(window, "One");
+        // The recent list takes the five newest first and reopens them.
         for (const char* name : {"a", "b", "c", "d", "e", "f"}) {
             SaveAs(window, environment.path(QString(name) + ".qvn"));
         }
-        Trigger(window, "recentfile2");
+        Click(window, "recentfile2");
         QCOMPARE(Recent(window),
                  QString("Quorvane - d.qvn| &1. d.qvn &2. f.qvn &3. e.qvn &4. c.qvn &5. b.qvn"));
         MainWindow next;
@@ -207,20 +204,16 @@ class FileCommandsTest : public QObject {
         // The command, the link target, a graphic button, the menu name; the message's start,
         // then the field given the focus and its selected text.
         const std::tuple<const char*, int, bool, QString, QString> cases[] = {
-            {"savecodeclip", 2, false, "",
-             "Oops!|You have chosen to use a different frame|txtfrm|"},
-            {"mnuFileCodeFile", 0, true, "my menu",
-             "Oops!|You have chosen to use a graphical submit|buttngrurl|"},
-            {"mnuPrevBr", 0, false, "", "Oops!|You must specify a name for the menu|txtmnm|"},
-            {"preview", 0, false, "my-menu",
-             "Error|Menu Name must not contain any spaces|txtmnm|my-menu"},
-            {"mnuFileCopy", 0, false, "9lives",
-             "Error|Menu Name must begin with a letter|txtmnm|9lives"},
+            {"savecodeclip", 2, false, "", "Oops!|You have chosen to use a different|txtfrm|"},
+            {"mnuFileCodeFile", 0, true, "my menu", "Oops!|You have chosen to use a g|buttngrurl|"},
+            {"mnuPrevBr", 0, false, "", "Oops!|You must specify a name for the|txtmnm|"},
+            {"preview", 0, false, "my-menu", "Error|Menu Name must not contain any|txtmnm|my-menu"},
+            {"mnuFileCopy", 0, false, "9lives", "Error|Menu Name must begin with a|txtmnm|9lives"},
         };
         for (const auto& [command, target, graphic, name, expected] : cases) {
             init();
             MainWindow window;
-            AddItems(window);
+            AddFruit(window);
             QVERIFY(Shown(window));
             Choose(window, "targetcombo", target);
             Click(window, graphic ? "buttonpropopt1" : "buttonpropopt0");
@@ -240,9 +233,9 @@ class FileCommandsTest : public QObject {
         }
     }
 
-    void theCodeWindowCopiesWhatItShowsAndSavesFreshCode() {
+    void theCodeWindowCopiesWhatItShowsAndCodeFilesAreFreshAndWhole() {
         MainWindow window;
-        AddItems(window);
+        AddFruit(window);
         const generate::MenuCode code =
             generate::GenerateMenuCode(window.Document().Project(), CodeTarget::Clip);
         const QString saved = environment.path("tmp/fresh.html");
@@ -268,16 +261,13 @@ class FileCommandsTest : public QObject {
             }));
         QCOMPARE(FileContents(saved), Generated(window, CodeTarget::File));
         QVERIFY(FileContents(saved).contains("document.Fresh"));
-    }
 
-    void theCodeFileIsWrittenWholeOrNotAtAll() {
-        MainWindow window;
-        AddItems(window);
+        // The code file is written whole or not at all.
         const QString path = environment.Write("tmp/menu.html", QByteArray(5000, 'x'));
         platform::QueueFileName(path);
-        Trigger(window, "mnuFileCodeFile");
+        Click(window, "mnuFileCodeFile");
         QCOMPARE(FileContents(path), Generated(window, CodeTarget::File));
-        const platform::DialogRequest asked = platform::DialogRequests().value(0);
+        const platform::DialogRequest asked = platform::DialogRequests().constLast();
         QCOMPARE(asked.title + asked.filter + asked.presetName + '|' + asked.initialFolder,
                  "Save Code to File...HTML File (*.html)|*.html|" +
                      QCoreApplication::applicationDirPath());
@@ -300,7 +290,7 @@ class FileCommandsTest : public QObject {
 
     void thePreviewOpensThePageOrTheFramesetAndClosingDeletesThem() {
         MainWindow window;
-        AddItems(window);
+        AddFruit(window);
         const QString folder = platform::TempFolder();
         QVERIFY(QDir().mkpath(folder) && QFile(folder + "keep.html").open(QIODevice::WriteOnly));
         QCOMPARE(PreviewFiles(), QString("---"));
@@ -315,7 +305,7 @@ class FileCommandsTest : public QObject {
         Click(window, {"buttonpropopt1", "menubehavopt1"});
         Choose(window, "targetcombo", 2);
         Type(window, "txtfrm", "content");
-        Trigger(window, "mnuPrevBr");
+        Click(window, "mnuPrevBr");
         QVERIFY(platform::ShownMessages().empty() && PreviewFiles() == "+++");
         QCOMPARE(platform::OpenedDocuments().last(), folder + generate::kFramesetPageName);
         QVERIFY(FileContents(folder + generate::kFramesetPageName)
@@ -332,17 +322,14 @@ class FileCommandsTest : public QObject {
                 QFile::remove(folder.chopped(1)));
     }
 
-    void aShownBoxIsPlainText() {
+    // The platform's own boxes, shown: plain text, and a typed name given the filter's extension.
+    void theBoxesShowPlainTextAndTheSaveDialogAddsTheExtension() {
         platform::AnswerAutomatically(false);
         const auto show = [] { platform::ShowMessage(nullptr, {"Oops!", "<b>#12</b>"}); };
         QVERIFY(WhenShown<QMessageBox>(show, [](QMessageBox& box) {
             QCOMPARE(box.textFormat(), Qt::PlainText);
             box.button(QMessageBox::Ok)->click();
         }));
-    }
-
-    void theSaveDialogAddsTheExtensionToATypedName() {
-        platform::AnswerAutomatically(false);
         const QString folder = environment.path("tmp");
         QVERIFY(WhenShown<QFileDialog>(
             [folder] {

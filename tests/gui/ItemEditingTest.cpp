@@ -70,8 +70,8 @@ class ItemEditingTest : public QObject {
                      Texts(window, {"linktext"}),
                  QString("----"));
         AddItem(window, "Fruit");
-        QCOMPARE(Rows(window), (QStringList{"Note|No||Yes|#FFFF00|#000000|No",
-                                            "Fruit|No||No|Default|Default|Yes*"}));
+        QCOMPARE(Rows(window),
+                 (QStringList{"Note|No||Yes|#FFFF00|#000000|No", "Fruit|No||No|-|-|Yes*"}));
 
         // "Edit" changes nothing; an updated heading is linked without an address.
         window.Document().MarkSaved({});
@@ -83,10 +83,10 @@ class ItemEditingTest : public QObject {
         QCOMPARE(Swatches(window), (QList<QColor>{Qt::yellow, Qt::black}));
         QVERIFY(!window.Document().Changed());
         List(window)->setCurrentIndex(window.Document().Items().index(1, 0));
-        Trigger(window, "mnuListPopEdt");
+        Click(window, "mnuListPopEdt");
         QCOMPARE(States(window, {"*grheadchk", "*chkdefitmclr", "notlinkchk"}), QString("++-"));
         Click(window, "cmdup");
-        QCOMPARE(Rows(window).at(1), QString("Fruit|Yes||No|Default|Default|Yes*"));
+        QCOMPARE(Rows(window).at(1), QString("Fruit|Yes||No|-|-|Yes*"));
         QVERIFY(window.Document().Changed() && Find(window, "linktext")->isEnabled());
     }
 
@@ -96,17 +96,14 @@ class ItemEditingTest : public QObject {
         for (const char* action :
              {"mnuListPopMovUp", "mnuListPopMovDn", "mnuListPopEdt", "mnuListPopRem"}) {
             Find<QAction>(window, action)->setEnabled(true);
-            Trigger(window, action);
+            Click(window, action);
         }
         QVERIFY(platform::ShownMessages().empty() && !window.Document().Changed());
         // No polling: the states are refreshed by the changes themselves.
-        for (const QTimer* timer : window.findChildren<QTimer*>()) {
-            QVERIFY(!timer->isActive());
-        }
+        const auto timers = window.findChildren<QTimer*>();
+        QVERIFY(std::none_of(timers.begin(), timers.end(), std::mem_fn(&QTimer::isActive)));
 
-        for (const char* text : {"Item 0", "Item 1", "Item 2"}) {
-            AddItem(window, text, "page.html");
-        }
+        AddItems(window, {"Item 0", "Item 1", "Item 2"});
         auto* popup = Find<QMenu>(window, "mnuListPop");
         QWidget* viewport = List(window)->viewport();
         const QPoint belowTheRows(10, viewport->height() - 5);
@@ -122,7 +119,7 @@ class ItemEditingTest : public QObject {
         rightClick(RowCentre(window, 1));
         QVERIFY(popup->isVisible());
         popup->close();
-        Trigger(window, "mnuListPopMovUp");
+        Click(window, "mnuListPopMovUp");
         QCOMPARE(window.Document().Items().ItemAt(0).text, std::string("Item 1"));
 
         QString loaded;
@@ -137,15 +134,13 @@ class ItemEditingTest : public QObject {
     // Assistive tools choose a row by clearing the selection and then selecting the new row.
     void aRowChosenInTwoStepsIsTheOneTheCommandsActOn() {
         MainWindow window;
-        for (const char* text : {"A", "B", "C"}) {
-            AddItem(window, text, "page.html");
-        }
+        AddItems(window, {"A", "B", "C"});
         QItemSelectionModel* selection = List(window)->selectionModel();
         selection->clearSelection();
         selection->select(window.Document().Items().index(2, 0),
                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QCoreApplication::processEvents();
-        Trigger(window, "mnuListPopMovUp");
+        Click(window, "mnuListPopMovUp");
         QCOMPARE(ItemTexts(window), QString("A,C,B"));
 
         selection->clearSelection();
@@ -154,7 +149,7 @@ class ItemEditingTest : public QObject {
 
     // A bad digit puts back "#" in an item row and the sample's colour in a style row; a whole
     // value shows in the sample, anything less in an item row the window's colour.
-    void typedKeysAreFilteredAndPastedTextIsChecked() {
+    void typedKeysAreFilteredPastedTextIsCheckedAndSelectWritesThePick() {
         const char* const invalidOrSelect = "Oops!|Please enter a valid color value or click "
                                             "\"Select\" to choose a color.|!|OkHelp";
         // The row, pasted or typed, its text before, the input; the text after, the message.
@@ -185,9 +180,6 @@ class ItemEditingTest : public QObject {
                                             : window.window.palette().window().color());
             QCOMPARE(TakeMessages(true).join('\n'), QString(message));
         }
-    }
-
-    void theSelectButtonWritesThePickedColour() {
         RowsWindow window;
         platform::QueueColorChoice(0x0000FF);
         window.rows[0]->SelectButton()->click();
@@ -263,11 +255,10 @@ class ItemEditingTest : public QObject {
         QCOMPARE(TakeMessages(true),
                  (QStringList{question.arg("Home"), question.arg("   Ripe pears")} +
                   QStringList(2, "Confirm Delete|Delete selected item?|?|YesNo")));
-        QCOMPARE(Rows(window),
-                 (QStringList{"Home|Yes|index.html|No|Default|Default|No",
-                              "   Apples|Yes|apples.html|No|Default|Default|No",
-                              "      Plums|No||No|Default|Default|No",
-                              "   Ripe pears|Yes|pears.html|Yes|Default|Default|No"}));
+        QCOMPARE(
+            Rows(window),
+            (QStringList{"Home|Yes|index.html|No|-|-|No", "   Apples|Yes|apples.html|No|-|-|No",
+                         "      Plums|No||No|-|-|No", "   Ripe pears|Yes|pears.html|Yes|-|-|No"}));
         for (std::size_t step = states.size() - 1; step > 0; --step) {
             history.undo();
             QVERIFY2(now() == states[step - 1], qPrintable(QString::number(step)));
@@ -275,7 +266,7 @@ class ItemEditingTest : public QObject {
         QVERIFY(!window.Document().Changed() && !Find<QAction>(window, "mnuEditUndo")->isEnabled());
         QCOMPARE(Find<QAction>(window, "mnuEditRedo")->text(), QString("&Redo Add Item"));
         for (std::size_t step = 1; step < states.size(); ++step) {
-            Trigger(window, "mnuEditRedo");
+            Click(window, "mnuEditRedo");
             QVERIFY2(now() == states[step], qPrintable(QString::number(step)));
         }
         QVERIFY(platform::ShownMessages().empty());
@@ -288,7 +279,7 @@ class ItemEditingTest : public QObject {
         Click(window, "buttonpropopt1"); // no file yet: not a change to save
         AddItem(window, "One");
         platform::QueueFileName(environment.path("menu.qvn"));
-        Trigger(window, "mnuFileSaveProj");
+        Click(window, "mnuFileSaveProj");
         AddItem(window, "Two");
         QString changed;
         // Undone past the saved point, even the option edit makes the project differ from its file.
@@ -298,7 +289,7 @@ class ItemEditingTest : public QObject {
             changed += document.Changed() ? '+' : '-';
         }
         QCOMPARE(changed, QString("-+++-"));
-        Trigger(window, "mnuFileNew");
+        Click(window, "mnuFileNew");
         QVERIFY(platform::ShownMessages().empty() && history.count() == 0);
     }
 

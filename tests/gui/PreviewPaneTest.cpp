@@ -8,6 +8,7 @@
 #include <QTcpServer>
 #include <QWebEngineView>
 #include <memory>
+#include <optional>
 
 using model::LinkTarget;
 using model::Navigation;
@@ -23,13 +24,11 @@ model::MenuItem Item(const std::string& text, const std::string& url, const char
 
 // The page's red headings are on the screen.
 bool ShowsRed(const QImage& shown) {
-    for (int at = 0; at < shown.width() * shown.height(); ++at) {
-        const QColor pixel = shown.pixelColor(at % shown.width(), at / shown.width());
-        if (pixel.red() > 200 && pixel.green() < 80 && pixel.blue() < 80) {
-            return true;
-        }
-    }
-    return false;
+    const QImage image = shown.convertToFormat(QImage::Format_RGB32);
+    const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+    return std::any_of(pixels, pixels + image.width() * image.height(), [](QRgb pixel) {
+        return qRed(pixel) > 200 && qGreen(pixel) < 80 && qBlue(pixel) < 80;
+    });
 }
 
 // The menu's list, in a frameset or not.
@@ -63,13 +62,10 @@ class PreviewPaneTest : public QObject {
     QWebEngineView* View() const { return pane->findChild<QWebEngineView*>(); }
 
     QVariant Run(const QString& script) const {
-        QVariant result;
-        bool done = false;
-        View()->page()->runJavaScript(script, [&](const QVariant& value) {
-            result = value;
-            done = true;
-        });
-        return QTest::qWaitFor([&] { return done; }, kWaitMs) ? result : QVariant("(no answer)");
+        std::optional<QVariant> result;
+        View()->page()->runJavaScript(script, [&result](const QVariant& value) { result = value; });
+        const bool answered = QTest::qWaitFor([&] { return result.has_value(); }, kWaitMs);
+        return answered ? *result : QVariant("(no answer)");
     }
 
     // "group:entry,entry|entry", as the browser holds the list.
@@ -80,8 +76,6 @@ class PreviewPaneTest : public QObject {
             .toString();
     }
 
-    QString Label(const char* name) const { return pane->findChild<QLabel*>(name)->text(); }
-
     // Chooses an entry as the user would, and presses the button when asked to.
     QString Try(int entry, bool press) const {
         QSignalSpy caught(pane->findChild<preview::PreviewView*>(), &preview::PreviewView::caught);
@@ -91,7 +85,7 @@ class PreviewPaneTest : public QObject {
                 .arg(entry)
                 .arg(press ? "list.form.querySelector('input').click();" : ""));
         // What was caught may come before the script's own answer.
-        return !caught.isEmpty() || caught.wait(kWaitMs) ? Label("lblPreviewTried")
+        return !caught.isEmpty() || caught.wait(kWaitMs) ? Texts(*pane, {"lblPreviewTried"})
                                                          : QString("(nothing caught)");
     }
 
@@ -121,7 +115,7 @@ class PreviewPaneTest : public QObject {
 
         project.menu.menuName = "My Menu";
         pane->ProjectChanged();
-        QTRY_COMPARE_WITH_TIMEOUT(Label("lblPreviewNote"),
+        QTRY_COMPARE_WITH_TIMEOUT(Texts(*pane, {"lblPreviewNote"}),
                                   QString("Menu Name must not contain any spaces or special "
                                           "characters."),
                                   kWaitMs);

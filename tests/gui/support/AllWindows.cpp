@@ -40,13 +40,10 @@ void ForEachWindow(const std::function<void(const QString& name, QWidget& window
 
 void ForEachPage(QWidget& window, const std::function<void()>& visit) {
     const auto tabs = window.findChildren<QTabWidget*>();
-    int pages = 1;
-    for (const QTabWidget* pageTabs : tabs) {
-        pages = std::max(pages, pageTabs->count());
-    }
-    for (int page = 0; page < pages; ++page) {
+    for (int page = 0, pages = 1; page < pages; ++page) {
         for (QTabWidget* pageTabs : tabs) {
             pageTabs->setCurrentIndex(std::min(page, pageTabs->count() - 1));
+            pages = std::max(pages, pageTabs->count());
         }
         QApplication::processEvents();
         visit();

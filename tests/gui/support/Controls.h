@@ -16,8 +16,7 @@
 #include <QTest>
 #include <QTreeView>
 
-// Acting on a window's controls as the user would, found by their object names, and reading what
-// the user sees.
+// Acting on controls as the user would, found by object name, and reading what the user sees.
 
 template <typename T = QWidget>
 T* Find(const QObject& window, const char* name) {
@@ -47,10 +46,6 @@ inline void Click(const QObject& window, std::initializer_list<const char*> name
     for (const char* name : names) {
         Click(window, name);
     }
-}
-
-inline void Trigger(const QObject& window, const char* name) {
-    Find<QAction>(window, name)->trigger();
 }
 
 inline void Choose(const QObject& window, const char* name, int index) {
@@ -149,8 +144,15 @@ inline void AddItem(const mainwindow::MainWindow& window, const QString& text,
     Click(window, "additemcmd");
 }
 
-// Each row of the document as "text|linked|url|selected|back|text colour|heading", with "*"
-// after a row the list shows in bold.
+inline void AddItems(const mainwindow::MainWindow& window, std::initializer_list<const char*> texts,
+                     const QString& link = "page.html") {
+    for (const char* text : texts) {
+        AddItem(window, text, link);
+    }
+}
+
+// Each row of the document as "text|linked|url|selected|back|text colour|heading" ("-" for a
+// default colour), with "*" after a row the list shows in bold.
 inline QStringList Rows(const mainwindow::MainWindow& window) {
     const document::ItemListModel& items = window.Document().Items();
     QStringList rows;
@@ -159,7 +161,8 @@ inline QStringList Rows(const mainwindow::MainWindow& window) {
         const bool bold = items.index(row, 0).data(Qt::FontRole).value<QFont>().bold();
         rows << QString::fromStdString(item.text + '|' + item.linked + '|' + item.url + '|' +
                                        item.selected + '|' + item.backColor + '|' + item.textColor +
-                                       '|' + item.heading) +
+                                       '|' + item.heading)
+                        .replace("|Default", "|-") +
                     (bold ? "*" : "");
     }
     return rows;

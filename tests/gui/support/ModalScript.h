@@ -8,10 +8,9 @@
 #include <functional>
 #include <memory>
 
-// Plays the user's part for the modal windows a test opens, nested ones included: each window
-// that comes up goes to the next scripted step when it has that step's type, and the step must
-// close it. Any other window is rejected, as by its close box, so a window nobody expected fails
-// the test instead of blocking it.
+// Plays the user's part for the modal windows a test opens, nested ones included: each goes to
+// the next step when of its type, which must close it; any other is rejected as by its close
+// box, so a window nobody expected fails the test instead of blocking it.
 class ModalScript {
   public:
     ModalScript() : state(std::make_shared<State>()) { Schedule(state); }
@@ -68,8 +67,7 @@ class ModalScript {
     std::shared_ptr<State> state;
 };
 
-// Runs `act` on the modal window of type T that `open` shows; false when none came, another one
-// came or it was left open.
+// Runs `act` on the modal T that `open` shows; false when none or another came, or it stayed open.
 template <typename T>
 bool WhenShown(const std::function<void()>& open, std::function<void(T&)> act) {
     ModalScript user;

@@ -10,17 +10,17 @@
 #include <QtGlobal>
 
 TestEnvironment::TestEnvironment() {
-    for (const char* folder : {"config", "data", "cache", "runtime", "tmp"}) {
+    qputenv("HOME", home.path().toUtf8());
+    for (const auto& [variable, folder] : {std::pair{"XDG_CONFIG_HOME", "config"},
+                                           {"XDG_DATA_HOME", "data"},
+                                           {"XDG_CACHE_HOME", "cache"},
+                                           {"XDG_RUNTIME_DIR", "runtime"},
+                                           {"TMPDIR", "tmp"}}) {
         QDir(home.path()).mkpath(folder);
+        qputenv(variable, path(folder).toUtf8());
     }
     QFile::setPermissions(path("runtime"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", path("config").toUtf8());
-    qputenv("XDG_DATA_HOME", path("data").toUtf8());
-    qputenv("XDG_CACHE_HOME", path("cache").toUtf8());
-    qputenv("XDG_RUNTIME_DIR", path("runtime").toUtf8());
-    qputenv("TMPDIR", path("tmp").toUtf8());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path("config"));
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path("config"));
     platform::AnswerAutomatically(true);
@@ -41,4 +41,14 @@ QString TestEnvironment::Write(const QString& relative, const QByteArray& bytes)
 QByteArray FileContents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+QStringList Reference(const QString& name, const QStringList& actual) {
+    const QString path = QT_TESTCASE_SOURCEDIR "/gui/texts/" + name;
+    QFile file(path);
+    if (qEnvironmentVariableIsSet("QUORVANE_UPDATE_TEXTS") && file.open(QIODevice::WriteOnly)) {
+        file.write(actual.join('\n').toUtf8() + '\n');
+        file.close();
+    }
+    return QString::fromUtf8(FileContents(path)).split('\n', Qt::SkipEmptyParts);
 }

@@ -3,9 +3,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// Points HOME, the XDG folders and QSettings at a temporary folder, and makes message boxes,
-// file dialogs and the browser answer from the test instead of showing themselves. The live
-// preview stays off: only its own tests start the web engine.
+// Points HOME, the XDG folders and QSettings at a temporary folder; message boxes, file dialogs
+// and the browser answer from the test. Only the preview's own tests start the web engine.
 class TestEnvironment {
   public:
     TestEnvironment();
@@ -19,3 +18,7 @@ class TestEnvironment {
 
 // The bytes of a file; "(missing)" when it cannot be read.
 QByteArray FileContents(const QString& path);
+
+// The lines of the reference text `name` in the folder texts beside the tests; with
+// QUORVANE_UPDATE_TEXTS=1 written from `actual` first, for review after a wanted change.
+QStringList Reference(const QString& name, const QStringList& actual);

@@ -1,7 +1,6 @@
 #pragma once
 
-// What the window tests share: Qt Test and Qt Widgets, the platform's recorded answers, and the
-// helpers of this folder.
+// What the window tests share: Qt Test, Qt Widgets, the platform's recorded answers, helpers.
 #include "platform/Documents.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
