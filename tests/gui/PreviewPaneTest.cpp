@@ -133,11 +133,11 @@ class PreviewPaneTest : public QObject {
             {change, same, 1, pears + "the same window"},
             {press, same, 0, "Would open apples.html in the same window"},
             {press, LinkTarget::NewWindow, 1, pears + "a new window"},
-            {change, frame, 0, "Would open apples.html in the frame «content»"},
+            {change, frame, 0, "Would open apples.html in the frame «catalogue»"},
             {change, same, 2, nowhere},
             {press, frame, 2, nowhere},
         };
-        project.menu.frameName = "content";
+        project.menu.frameName = "catalogue";
         for (const auto& [navigation, target, entry, told] : cases) {
             project.menu.navigation = navigation;
             project.menu.linkTarget = target;
